@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/mapi.h"
+
+namespace tarn::host {
+
+class Folder;
+
+// An Outlook item (mail, contact, appointment...) held as an automation object. Only the
+// members the add-in uses are here; a COM adapter reads them late-bound by name.
+class Item {
+public:
+    virtual ~Item() = default;
+
+    // "Class": the item's object class (item_class::Mail is 43).
+    virtual long Class() = 0;
+    // "MAPIOBJECT": the underlying Extended MAPI object.
+    virtual std::shared_ptr<platform::MapiObject> MAPIOBJECT() = 0;
+    // "Move": the item leaves its folder and joins the destination.
+    virtual void Move(Folder& destination) = 0;
+    // "Delete": the item goes to Deleted Items (or is removed when it is already there).
+    virtual void Delete() = 0;
+};
+
+using ItemPtr = std::shared_ptr<Item>;
+
+}  // namespace tarn::host
