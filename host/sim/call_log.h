@@ -1,0 +1,20 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace tarn::host::sim {
+
+// How often each host member was called, refused calls included, by "Kind.Member".
+class CallLog {
+public:
+    void Record(const std::string& qualified_member);
+    // Throws std::invalid_argument for a name that is no host member.
+    long Count(std::string_view qualified_member) const;
+
+private:
+    std::map<std::string, long, std::less<>> counts_;
+};
+
+}  // namespace tarn::host::sim

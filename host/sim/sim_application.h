@@ -1,0 +1,23 @@
+#pragma once
+
+#include "host/application.h"
+#include "host/sim/sim_object.h"
+
+namespace tarn::host::sim {
+
+class SimApplication final : public host::Application, public SimObject {
+public:
+    explicit SimApplication(std::weak_ptr<SimHost> host);
+
+    // Only "MAPI"; any other type raises HostError.
+    NamespacePtr GetNamespace(const std::u16string& type) override;
+    NamespacePtr Session() override;
+    ExplorerPtr ActiveExplorer() override;
+    InspectorPtr ActiveInspector() override;
+    WindowPtr ActiveWindow() override;
+    std::shared_ptr<host::Explorers> Explorers() override;
+    std::shared_ptr<host::Inspectors> Inspectors() override;
+    std::shared_ptr<host::ComAddIns> COMAddIns() override;
+};
+
+}  // namespace tarn::host::sim

@@ -1,0 +1,24 @@
+#include "host/sim/sim_com_add_ins.h"
+
+namespace tarn::host::sim {
+
+SimComAddIn::SimComAddIn(std::weak_ptr<SimHost> host, std::u16string prog_id)
+    : SimObject(std::move(host), "ComAddIn"), prog_id_(std::move(prog_id)) {}
+
+std::u16string SimComAddIn::ProgId() { return Read("ProgId", prog_id_); }
+
+SimComAddIns::SimComAddIns(std::weak_ptr<SimHost> host) : SimCollection(std::move(host), "ComAddIns") {}
+
+void SimComAddIns::Create(std::u16string prog_id) {
+    Append(std::make_shared<SimComAddIn>(HostLink(), std::move(prog_id)));
+}
+
+bool SimComAddIns::RemoveProgId(const std::u16string& prog_id) {
+    auto remaining = Elements();
+    const auto removed =
+        std::erase_if(remaining, [&prog_id](const auto& add_in) { return add_in->ProgIdOf() == prog_id; });
+    Replace(std::move(remaining));
+    return removed > 0;
+}
+
+}  // namespace tarn::host::sim

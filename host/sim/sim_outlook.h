@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/application.h"
+#include "host/constants.h"
+#include "host/sim/fault_plan.h"
+#include "host/sim/property_map.h"
+#include "host/sim/sim_explorer.h"
+#include "host/sim/sim_folder.h"
+#include "host/sim/sim_inspector.h"
+#include "host/sim/sim_item.h"
+#include "host/sim/sim_mapi.h"
+
+namespace tarn::host::sim {
+
+class SimHost;
+
+// Outlook in-process, for tests and the simulator: a store with the default folders, the
+// Application object, explorers and inspectors with their command bars, the COM add-in list,
+// and the event queue.
+//
+// Like Outlook, the test host raises events from its message loop, never inside the call that
+// causes them: a test acts (delivers, moves, clicks), then pumps, then checks.
+//
+// Every interface member of every object can be refused: through the object's Faults() (bare
+// member names) or through Faults() here (qualified names, "Item.Move"). A refused call raises
+// HostError and does nothing.
+//
+// Objects handed out stay safe to hold and call after the SimOutlook is gone: their members
+// then raise HostError, and subscriptions disconnect quietly.
+class SimOutlook {
+public:
+    SimOutlook();
+    ~SimOutlook();
+    SimOutlook(const SimOutlook&) = delete;
+    SimOutlook& operator=(const SimOutlook&) = delete;
+
+    std::shared_ptr<host::Application> Application() const;
+
+    // The store.
+    std::shared_ptr<SimFolder> DefaultFolder(host::DefaultFolder folder) const;
+    std::shared_ptr<SimFolder> Inbox() const;
+    std::shared_ptr<SimFolder> DeletedItems() const;
+    // A subfolder, made as Folders.Add makes it (type: OlDefaultFolders; 6 is a mail folder).
+    std::shared_ptr<SimFolder> AddFolder(const std::shared_ptr<SimFolder>& parent, const std::u16string& name,
+                                         int type = static_cast<int>(host::DefaultFolder::Inbox));
+    // Appends an item to the folder and queues one ItemAdd there.
+    std::shared_ptr<SimItem> AddItem(const std::shared_ptr<SimFolder>& folder, PropertyMap properties,
+                                     long item_class = host::item_class::Mail);
+
+    // Explorers. Opening one makes it the active explorer and window and queues NewExplorer;
+    // closing one takes it out of Explorers at once and queues its Close.
+    std::shared_ptr<SimExplorer> OpenExplorer(const std::shared_ptr<SimFolder>& folder,
+                                              const ExplorerSetup& setup = {});
+    void SetCurrentFolder(const std::shared_ptr<SimExplorer>& explorer, const std::shared_ptr<SimFolder>& folder);
+    // The user selects these items, in this order; queues SelectionChange.
+    void Select(const std::shared_ptr<SimExplorer>& explorer, std::vector<std::shared_ptr<SimItem>> items);
+    void Close(const std::shared_ptr<SimExplorer>& explorer);
+
+    // Inspectors. Opening one makes it the active inspector and window and queues NewInspector;
+    // closing one takes it out of Inspectors.
+    std::shared_ptr<SimInspector> OpenInspector(const std::shared_ptr<SimItem>& item, InspectorSetup setup = {});
+    void Close(const std::shared_ptr<SimInspector>& inspector);
+
+    // Makes an open window the active one (std::invalid_argument when it is not open).
+    void Activate(const std::shared_ptr<SimExplorer>& explorer);
+    void Activate(const std::shared_ptr<SimInspector>& inspector);
+
+    // The COM add-in list.
+    void AddComAddIn(std::u16string prog_id);
+    // False when no entry had that ProgID.
+    bool RemoveComAddIn(const std::u16string& prog_id);
+
+    // The user clicks a button (or pop-up), or changes an edit, drop-down or combo-box control.
+    // When dispatched, Office raises the event on every control of every open window that then
+    // carries this control's tag, each handler receiving this control.
+    void Click(const host::CommandBarControlPtr& control);
+    void Change(const host::CommandBarControlPtr& control);
+
+    // The event queue. Post queues any work (a timer tick); PumpEvents runs queued events in
+    // order until none is left, re-entrantly, and returns how many ran.
+    void Post(std::function<void()> event);
+    long PumpEvents();
+    std::size_t PendingEvents() const;
+
+    // Host-wide refusals by "Kind.Member", and how often each member was called so far
+    // (refused calls included).
+    FaultPlan& Faults();
+    long Calls(std::string_view qualified_member) const;
+
+private:
+    void QueueControlEvent(const host::CommandBarControlPtr& control, ControlEvent event);
+
+    std::shared_ptr<SimHost> host_;
+};
+
+}  // namespace tarn::host::sim

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/registry.h"
+
+namespace tarn::store {
+
+// The registry key that holds the user's settings.
+inline constexpr std::string_view SettingsKeyPath = "\\Software\\Orvik' Tarn4OL\\Settings";
+inline constexpr std::string_view AllAlphabetsBlocked = "111111111111";
+
+// The user's settings as the add-in holds them while Outlook runs, with their defaults. The
+// four numbers keep the low 8 bits of what the registry stores.
+struct Settings {
+    bool load_ol_addresses = true;          // "Load OL Addresses": scan the address book once
+    std::uint8_t move_to_folder = 0;        // "Move to Folder": 0 quarantine, else Deleted Items
+    std::uint8_t automatic_report = 0;      // "Automatic Report": 0 automatic, 1 manual
+    std::uint8_t reporting_interval = 1;    // "Reporting Interval": 0 never, 1..4 quarter hours, 5 on exit
+    std::uint8_t protection_level = 3;      // "Protection Level"
+    bool health = true;                     // "Health", "Bargains", "Internet", "Money", "Adult":
+    bool bargains = true;                   //   stored category flags
+    bool internet = true;
+    bool money = true;
+    bool adult = true;
+    std::string alphabet_groups = std::string(AllAlphabetsBlocked);  // "Alphabet Groups"
+    bool show_splash = true;                // "ShowSplash"
+    bool block_english = false;             // "BlockEnglish"
+    bool only_address_book = false;         // "OnlyAddressBook"
+    bool paused = false;                    // "Paused"
+};
+
+// Reads the settings key (creating it when missing) value by value, in a fixed order. A number
+// or Boolean that is missing or not a number, or a string value of another type, stops the
+// reading there: what was read stays, the rest keep their values, and "Alphabet Groups" is set
+// to block every alphabet. A missing string reads as empty. Nothing escapes.
+void LoadSettings(platform::Registry& registry, Settings& settings) noexcept;
+
+// Writes every setting to the key (creating it when missing); the first write that fails stops
+// the writing, silently.
+void SaveSettings(platform::Registry& registry, const Settings& settings) noexcept;
+
+}  // namespace tarn::store

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarn::store {
+
+// An ordered list of 8-bit texts kept sorted under the user locale's case-insensitive
+// comparison. Texts that differ only in letter case are one entry: adding another of them
+// leaves the list as it was. Entries are kept exactly as added (no trimming, no folding); an
+// empty text is a valid entry and sorts first.
+class SortedTextList {
+public:
+    struct AddResult {
+        std::size_t index;  // of the new entry, or of the equal entry already there
+        bool added;
+    };
+
+    std::size_t Count() const noexcept { return entries_.size(); }
+    bool Empty() const noexcept { return entries_.empty(); }
+    const std::string& operator[](std::size_t index) const { return entries_.at(index); }
+    const std::vector<std::string>& Entries() const noexcept { return entries_; }
+
+    AddResult Add(std::string entry);
+    // Binary search under the list's comparison.
+    std::optional<std::size_t> IndexOf(std::string_view entry) const;
+    void Delete(std::size_t index);
+    void Clear() noexcept { entries_.clear(); }
+
+    // Replaces the whole content by these texts, as if each were added in turn (so of texts
+    // equal but for case, the first one stays).
+    void Assign(std::vector<std::string> texts);
+
+    // Every entry followed by CR LF, in list order.
+    std::string Text() const;
+
+private:
+    std::vector<std::string> entries_;
+};
+
+}  // namespace tarn::store

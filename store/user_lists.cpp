@@ -1,0 +1,91 @@
+#include "store/user_lists.h"
+
+#include "platform/files.h"
+#include "platform/text_lines.h"
+
+namespace tarn::store {
+
+namespace {
+
+constexpr std::array<ListKind, 4> CreationOrder = {ListKind::ProtectedWords, ListKind::ForbiddenWords,
+                                                   ListKind::FriendSenders, ListKind::BannedSenders};
+
+constexpr std::array<ListDefinition, 4> Definitions = {{
+    {"protected.tarn", "--++protect++--"},
+    {"forbidden.tarn", "--++forbidden++--"},
+    {"OKsenders.tarn", "--++protected senders++--"},
+    {"BanSenders.tarn", "--++BANNED SENDERS++--"},
+}};
+
+const std::array<ListKind, 4>& OrderOf(SaveOrder order) {
+    static constexpr std::array<ListKind, 4> Shutdown = {ListKind::ForbiddenWords, ListKind::ProtectedWords,
+                                                         ListKind::FriendSenders, ListKind::BannedSenders};
+    static constexpr std::array<ListKind, 4> OptionsDialog = {ListKind::FriendSenders, ListKind::ForbiddenWords,
+                                                              ListKind::ProtectedWords, ListKind::BannedSenders};
+    return order == SaveOrder::Shutdown ? Shutdown : OptionsDialog;
+}
+
+}  // namespace
+
+const ListDefinition& DefinitionOf(ListKind kind) {
+    return Definitions[static_cast<std::size_t>(kind)];
+}
+
+UserLists::UserLists(std::filesystem::path installation_directory) : directory_(std::move(installation_directory)) {}
+
+std::unique_ptr<UserLists> UserLists::CreateLists(std::filesystem::path installation_directory) {
+    std::unique_ptr<UserLists> lists(new UserLists(std::move(installation_directory)));
+    for (const ListKind kind : CreationOrder) {
+        lists->List(kind).Add(std::string(DefinitionOf(kind).marker));
+        lists->Load(kind);
+    }
+    return lists;
+}
+
+std::filesystem::path UserLists::FilePath(ListKind kind) const {
+    return platform::FindFileIgnoringCase(directory_, DefinitionOf(kind).file_name);
+}
+
+void UserLists::Load(ListKind kind) {
+    const auto path = FilePath(kind);
+    if (!platform::FileExists(path)) return;
+    std::string content;
+    try {
+        content = platform::ReadFileShared(path);
+    } catch (const platform::FileError&) {
+        file_not_read_whole_[Index(kind)] = true;
+        return;
+    }
+    file_not_read_whole_[Index(kind)] = content.find('\0') != std::string::npos;
+    List(kind).Assign(platform::SplitLines(content));
+}
+
+void UserLists::ReloadLists() {
+    for (const ListKind kind : CreationOrder) Load(kind);
+}
+
+void UserLists::SaveList(ListKind kind) const {
+    const auto path = FilePath(kind);
+    if (file_not_read_whole_[Index(kind)]) {
+        throw platform::FileError("The list file \"" + platform::DisplayPath(path) +
+                                  "\" could not be read whole when it was loaded (it was locked, unreadable or "
+                                  "damaged); it is left as it is so that none of its entries is lost.");
+    }
+    platform::ReplaceFileContent(path, List(kind).Text());
+}
+
+void UserLists::SaveLists(SaveOrder order) const {
+    for (const ListKind kind : OrderOf(order)) SaveList(kind);
+}
+
+void UserLists::SaveListsAtShutdown() const noexcept {
+    for (const ListKind kind : OrderOf(SaveOrder::Shutdown)) {
+        try {
+            SaveList(kind);
+        } catch (...) {
+            // Nothing is shown while Outlook closes; the other lists are still written.
+        }
+    }
+}
+
+}  // namespace tarn::store
