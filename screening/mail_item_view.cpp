@@ -28,6 +28,11 @@ std::optional<std::string> ReadFirstHeld(platform::MapiLibrary& mapi, host::Item
 
 }  // namespace
 
+bool MailItemView::AnswersMessage(host::Item& item) const {
+    const auto object = item.MAPIOBJECT();
+    return object && object->QueryMessage() != nullptr;
+}
+
 std::string MailItemView::ReadItemProperty(host::Item& item, PropTag tag) const {
     return ReadFirstHeld(mapi_, item, std::array{tag}).value_or(std::string());
 }

@@ -16,6 +16,9 @@ class MailItemView {
 public:
     explicit MailItemView(platform::MapiLibrary& mapi) : mapi_(mapi) {}
 
+    // Whether the item's MAPI object is a message (answers IMessage).
+    bool AnswersMessage(host::Item& item) const;
+
     // The generic read. A host failure reading the item's MAPI object reaches the caller.
     std::string ReadItemProperty(host::Item& item, platform::PropTag tag) const;
 

@@ -1,0 +1,34 @@
+#pragma once
+
+// The four entry points of the rating engine library (tarnrules.dll, libtarnrules.so), looked
+// up by name by the add-in. Plain C calling convention on every target.
+//
+// LoadDictionaries     finds and loads the engine's data beside the library file.
+// UnLoadDictionaries   frees it.
+// Getversionnumber     the engine's version, in extended precision.
+// AnalyzeThisSpit      rates a NUL-terminated 8-bit text: returns 0 to 255 (50 or more is spam)
+//                      and writes a NUL-terminated verdict text of at most 1023 characters into
+//                      the caller's 1024-byte buffer, whose address it leaves unchanged. It
+//                      copes with any text and never fails.
+
+#if !defined(TARNRULES_BUILDING)
+#define TARNRULES_EXPORT
+#elif defined(_WIN32)
+#define TARNRULES_EXPORT __declspec(dllexport)
+#else
+#define TARNRULES_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" {
+TARNRULES_EXPORT void LoadDictionaries();
+TARNRULES_EXPORT void UnLoadDictionaries();
+TARNRULES_EXPORT long double Getversionnumber();
+TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict);
+
+using LoadDictionariesFn = void (*)();
+using UnLoadDictionariesFn = void (*)();
+using GetversionnumberFn = long double (*)();
+using AnalyzeThisSpitFn = unsigned char (*)(const char* text, char** verdict);
+}
+
+inline constexpr unsigned VerdictBufferSize = 1024;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/dynamic_library.h"
+#include "rules/tarnrules_api.h"
+
+namespace tarn::screening {
+
+// The rating engine as the add-in reaches it: four entry points of the engine library, looked
+// up by name once, when the add-in loads. Without the library (or without one of the four)
+// every text rates 0, and the user is told once.
+class RulesEngine {
+public:
+    using Notice = std::function<void(const std::string& message)>;
+
+    // The engine library of that folder. `notice` is called once, at the first rating that the
+    // engine cannot make, with a message for the user.
+    RulesEngine(const std::filesystem::path& folder, Notice notice);
+
+    bool Available() const noexcept { return analyze_ != nullptr; }
+    // Why the engine is not available; empty when it is.
+    const std::string& Problem() const noexcept { return problem_; }
+
+    void LoadDictionaries() const;
+    void UnLoadDictionaries() const;
+    long double Getversionnumber() const;
+
+    struct Verdict {
+        std::uint8_t rate = 0;
+        std::string text;
+    };
+    // Rates a screening text: a NUL-terminated copy goes to the engine with a fresh 1024-byte
+    // verdict buffer, and the verdict is read back up to its NUL.
+    Verdict AnalyzeThisSpit(std::string_view screening_text);
+
+private:
+    std::unique_ptr<platform::DynamicLibrary> library_;
+    LoadDictionariesFn load_ = nullptr;
+    UnLoadDictionariesFn unload_ = nullptr;
+    GetversionnumberFn version_ = nullptr;
+    AnalyzeThisSpitFn analyze_ = nullptr;
+    std::string problem_;
+    Notice notice_;
+    bool noticed_ = false;
+};
+
+}  // namespace tarn::screening

@@ -1,0 +1,43 @@
+// A rating engine for the bridge's tests: it shows what it was given and misbehaves on demand.
+//   "LONG..."  writes a verdict that fills the buffer: 1023 characters and the NUL
+//   "MOVE..."  points the caller's buffer variable elsewhere
+//   anything else: verdict "seen <length>", rate = the text's length
+#include <cstring>
+#include <string>
+
+#include "rules/tarnrules_api.h"
+
+namespace {
+char elsewhere[32] = "moved";
+int loads = 0;
+}  // namespace
+
+extern "C" {
+
+TARNRULES_EXPORT void LoadDictionaries() {
+    ++loads;
+}
+
+TARNRULES_EXPORT void UnLoadDictionaries() {
+    --loads;
+}
+
+TARNRULES_EXPORT long double Getversionnumber() {
+    return 2.5L + loads;
+}
+
+TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict) {
+    const std::size_t length = std::strlen(text);
+    if (std::strncmp(text, "LONG", 4) == 0) {
+        std::memset(*verdict, 'v', VerdictBufferSize - 1);
+        (*verdict)[VerdictBufferSize - 1] = '\0';
+    } else if (std::strncmp(text, "MOVE", 4) == 0) {
+        *verdict = elsewhere;
+    } else {
+        const std::string seen = "seen " + std::to_string(length);
+        std::memcpy(*verdict, seen.c_str(), seen.size() + 1);
+    }
+    return static_cast<unsigned char>(length);
+}
+
+}  // extern "C"
