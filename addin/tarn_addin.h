@@ -1,10 +1,23 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 
-#include "host/item.h"
-#include "platform/mapi.h"
+#include "dialogs/dialog_factory.h"
+#include "host/application.h"
+#include "host/subscription.h"
+#include "platform/services.h"
+#include "quarantine/inbox_report.h"
+#include "screening/alphabet_tokens.h"
 #include "screening/mail_item_view.h"
+#include "screening/rules_engine.h"
+#include "screening/screening_rules.h"
+#include "store/captions.h"
+#include "store/settings.h"
+#include "store/user_lists.h"
 
 namespace tarn::addin {
 
@@ -14,12 +27,56 @@ struct ScreeningInputs {
     std::string screening_text;  // the transport headers followed by up to 5000 characters of body
 };
 
-// The add-in proper: the one object that holds the anti-spam state while Outlook runs.
+// What the screening of one arriving item came to, for whoever watches the screening (the
+// simulator reports it per message).
+struct ScreeningOutcome {
+    enum class Decision {
+        NotScreened,    // paused, or not a mail item
+        FriendSender,   // passes: the sender is a friend
+        ProtectedWord,  // passes: a protected word
+        LocalTest,      // spam by a list or filter test (rate 1000)
+        Engine,         // rated by the engine: spam at 50 or more
+        Failed,         // a host call failed: the item stays in the Inbox
+    };
+    Decision decision = Decision::NotScreened;
+    int rate = 0;
+    bool spam = false;
+    bool moved = false;        // the spam left the Inbox
+    std::string reason;        // as the report row shows it
+    std::string failure;       // what failed, for Decision::Failed
+};
+using ScreeningObserver = std::function<void(const host::ItemPtr& item, const ScreeningOutcome& outcome)>;
+
+// The add-in proper: the one object that holds the anti-spam state while Outlook runs, and
+// whose handlers screen the mail that arrives.
 class TTarnAddin {
 public:
-    explicit TTarnAddin(platform::MapiLibrary& mapi) : view_(mapi) {}
+    // The rating engine is loaded with the add-in library and outlives the add-in object.
+    TTarnAddin(host::ApplicationPtr application, platform::Services& services, dialogs::DialogFactory& dialogs,
+               screening::RulesEngine& engine, std::filesystem::path installation_directory);
+    ~TTarnAddin();
+    TTarnAddin(const TTarnAddin&) = delete;
+    TTarnAddin& operator=(const TTarnAddin&) = delete;
 
-    const screening::MailItemView& View() const noexcept { return view_; }
+    // Start-up: captions, the engine's dictionaries and the lists, the Inbox and Sent Items
+    // hooks, the settings, the About window, the report timer. A failure of a step without a
+    // guard of its own ends start-up and is raised (the caller reports it with ReportError).
+    void Startup();
+    // Shutdown: the settings, the report on exit, the dictionaries, the lists, the hooks and
+    // the timer. Nothing is written when start-up did not finish.
+    void Shutdown() noexcept;
+
+    // The modal error message of a failed command, start-up or shutdown.
+    void ReportError(const std::exception& error) noexcept;
+
+    // The handler of the Inbox's item-added event: screens one arriving item and moves spam
+    // to the quarantine folder or Deleted Items, adding a row to the pending report. Nothing
+    // escapes: a failure leaves the item in the Inbox.
+    void OnInboxItemAdd(const host::ItemPtr& item) noexcept;
+    // The handler of Sent Items' item-added event: the recipients become friend senders.
+    void OnSentItemAdd(const host::ItemPtr& item) noexcept;
+    // Told the outcome of every item the Inbox handler looked at.
+    void SetScreeningObserver(ScreeningObserver observer) { observer_ = std::move(observer); }
 
     // The charset and screening text of a mail item: the transport headers (when the item's
     // MAPI object is a message) directly followed by the HTML body, or the plain body when
@@ -27,8 +84,44 @@ public:
     // A host failure reaches the caller.
     ScreeningInputs ReadScreeningInputs(host::Item& item) const;
 
+    host::FolderPtr GetQuarantineFolder();
+    // Points the report timer at ReportIfDue with the interval of the settings.
+    void SetupReportTimer();
+    void ProduceInboxReport();
+    void ReportIfDue();
+
+    const screening::MailItemView& View() const noexcept { return view_; }
+    const std::filesystem::path& InstallationDirectory() const noexcept { return directory_; }
+    store::Settings& Settings() noexcept { return settings_; }
+    const store::Captions& Captions() const noexcept { return captions_; }
+    store::UserLists* Lists() noexcept { return lists_.get(); }
+    quarantine::InboxReport& Report() noexcept { return report_; }
+
 private:
+    // The cascade of tests and the engine; fills decision, rate, spam and the reason.
+    void Judge(host::Item& item, const ScreeningInputs& inputs, ScreeningOutcome& outcome);
+    std::string LocalTestReason(host::Item& item, const std::string& subject, const ScreeningInputs& inputs,
+                                const screening::ScreeningRules& rules) const;
+    void MoveSpam(const host::ItemPtr& item, host::Folder& destination, ScreeningOutcome& outcome) noexcept;
+    host::FolderPtr SpamDestination();
+
+    host::ApplicationPtr application_;
+    platform::Services& services_;
+    dialogs::DialogFactory& dialogs_;
+    screening::RulesEngine& engine_;
+    std::filesystem::path directory_;
     screening::MailItemView view_;
+
+    store::Captions captions_;
+    store::Settings settings_;
+    std::unique_ptr<store::UserLists> lists_;
+    screening::AlphabetTokens alphabet_tokens_;
+    quarantine::InboxReport report_;
+    host::Subscription inbox_items_;
+    host::Subscription sent_items_;
+    std::unique_ptr<platform::Timer> report_timer_;
+    ScreeningObserver observer_;
+    bool started_ = false;
 };
 
 }  // namespace tarn::addin

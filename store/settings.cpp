@@ -1,7 +1,12 @@
 #include "store/settings.h"
 
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <stdexcept>
 #include <variant>
+
+#include "platform/text_compare.h"
 
 namespace tarn::store {
 
@@ -56,15 +61,22 @@ std::string ReadString(platform::RegistryKey& key, std::string_view name) {
     return value->text;
 }
 
-void Load(platform::RegistryKey& key, const Setting& setting, Settings& settings) {
+// Stores a value into its setting: `number()` for numbers and Booleans (numbers keep their low
+// 8 bits), `text()` for strings.
+template <class Number, class Text>
+void Assign(Settings& settings, const Setting& setting, Number number, Text text) {
     std::visit(
         [&](auto member) {
             using Value = std::remove_reference_t<decltype(settings.*member)>;
-            if constexpr (std::is_same_v<Value, bool>) settings.*member = ReadNumber(key, setting.name) != 0;
-            else if constexpr (std::is_same_v<Value, std::uint8_t>) settings.*member = static_cast<std::uint8_t>(ReadNumber(key, setting.name) & 0xFF);
-            else settings.*member = ReadString(key, setting.name);
+            if constexpr (std::is_same_v<Value, bool>) settings.*member = number() != 0;
+            else if constexpr (std::is_same_v<Value, std::uint8_t>) settings.*member = static_cast<std::uint8_t>(number() & 0xFF);
+            else settings.*member = text();
         },
         setting.field);
+}
+
+void Load(platform::RegistryKey& key, const Setting& setting, Settings& settings) {
+    Assign(settings, setting, [&] { return ReadNumber(key, setting.name); }, [&] { return ReadString(key, setting.name); });
 }
 
 void Save(platform::RegistryKey& key, const Setting& setting, const Settings& settings) {
@@ -77,7 +89,25 @@ void Save(platform::RegistryKey& key, const Setting& setting, const Settings& se
         setting.field);
 }
 
+std::uint32_t ParseNumber(std::string_view name, std::string_view value) {
+    std::uint32_t number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size()) {
+        throw std::invalid_argument("the setting \"" + std::string(name) + "\" takes a number, not \"" +
+                                    std::string(value) + "\"");
+    }
+    return number;
+}
+
 }  // namespace
+
+void ApplySetting(Settings& settings, std::string_view name, std::string_view value) {
+    const auto* setting = std::find_if(std::begin(AllSettings), std::end(AllSettings), [&](const Setting& candidate) {
+        return platform::CompareTextIgnoreCase(candidate.name, name) == 0;
+    });
+    if (setting == std::end(AllSettings)) throw std::invalid_argument("no setting is named \"" + std::string(name) + "\"");
+    Assign(settings, *setting, [&] { return ParseNumber(name, value); }, [&] { return std::string(value); });
+}
 
 void LoadSettings(platform::Registry& registry, Settings& settings) noexcept {
     try {

@@ -38,6 +38,12 @@ struct Settings {
 // to block every alphabet. A missing string reads as empty. Nothing escapes.
 void LoadSettings(platform::Registry& registry, Settings& settings) noexcept;
 
+// Sets one setting by its registry value name ("BlockEnglish", "Move to Folder", "Alphabet
+// Groups"...; letter case ignored) from text: a decimal number for numbers and Booleans (the
+// numbers keep their low 8 bits), the text itself for strings. Raises std::invalid_argument
+// for an unknown name or a value that is no number.
+void ApplySetting(Settings& settings, std::string_view name, std::string_view value);
+
 // Writes every setting to the key (creating it when missing); the first write that fails stops
 // the writing, silently.
 void SaveSettings(platform::Registry& registry, const Settings& settings) noexcept;

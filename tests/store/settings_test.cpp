@@ -145,3 +145,30 @@ TEST_F(SettingsStore, AFailedWriteKeepsTheEarlierValuesOfWhatFollows) {
 
 }  // namespace
 }  // namespace tarn::store
+
+namespace tarn::store {
+namespace {
+
+TEST(ApplySetting, SetsASettingByItsRegistryName) {
+    Settings settings;
+    ApplySetting(settings, "blockenglish", "1");
+    ApplySetting(settings, "Move to Folder", "258");
+    ApplySetting(settings, "Alphabet Groups", "000010000000");
+    EXPECT_TRUE(settings.block_english);
+    EXPECT_EQ(settings.move_to_folder, 2);
+    EXPECT_EQ(settings.alphabet_groups, "000010000000");
+    ApplySetting(settings, "BlockEnglish", "0");
+    EXPECT_FALSE(settings.block_english);
+}
+
+TEST(ApplySetting, RefusesUnknownNamesAndValuesThatAreNoNumbers) {
+    Settings settings;
+    EXPECT_THROW(ApplySetting(settings, "BlockFrench", "1"), std::invalid_argument);
+    EXPECT_THROW(ApplySetting(settings, "Paused", "yes"), std::invalid_argument);
+    EXPECT_THROW(ApplySetting(settings, "Reporting Interval", ""), std::invalid_argument);
+    EXPECT_THROW(ApplySetting(settings, "Reporting Interval", "-1"), std::invalid_argument);
+    EXPECT_FALSE(settings.paused);
+}
+
+}  // namespace
+}  // namespace tarn::store

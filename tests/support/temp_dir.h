@@ -30,6 +30,7 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
     void Write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories((path_ / name).parent_path());
         std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
     std::string Read(const std::string& name) const { return ReadFile(path_ / name); }

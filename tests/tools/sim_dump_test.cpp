@@ -35,11 +35,29 @@ TEST(CommandLine, ReadsTheDumpModeAndItsMailboxes) {
     EXPECT_EQ(ParseCommandLine({"--dump", "x", "-h"}).mode, Mode::Help);
 }
 
+TEST(CommandLine, ScreensByDefaultWithItsOptions) {
+    const auto plain = ParseCommandLine({});
+    EXPECT_EQ(plain.mode, Mode::Screen);
+    EXPECT_TRUE(plain.mailboxes.empty());
+    EXPECT_EQ(plain.state, "tarn4ol-state");
+    const auto command = ParseCommandLine({"--state", "s", "--set", "BlockEnglish=1", "--set=Alphabet Groups=0001",
+                                           "--sent=out.mbox", "--json", "in"});
+    EXPECT_EQ(command.mode, Mode::Screen);
+    EXPECT_EQ(command.state, "s");
+    EXPECT_THAT(command.settings, ElementsAre(std::pair<std::string, std::string>{"BlockEnglish", "1"},
+                                              std::pair<std::string, std::string>{"Alphabet Groups", "0001"}));
+    EXPECT_THAT(command.sent_mailboxes, ElementsAre("out.mbox"));
+    EXPECT_THAT(command.mailboxes, ElementsAre("in"));
+    EXPECT_TRUE(command.json);
+}
+
 TEST(CommandLine, RejectsWhatItCannotDo) {
-    EXPECT_THROW(ParseCommandLine({}), UsageError);
-    EXPECT_THROW(ParseCommandLine({"inbox"}), UsageError);
     EXPECT_THROW(ParseCommandLine({"--dump"}), UsageError);
     EXPECT_THROW(ParseCommandLine({"--dump", "--verbose", "inbox"}), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--dump", "--json", "inbox"}), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--state"}), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--set", "BlockEnglish"}), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--set", "=1"}), UsageError);
 }
 
 TEST(DumpMode, PrintsEachMessageAndReportsUnreadableOnes) {

@@ -1,63 +1,107 @@
 #include "tools/sim/command_line.h"
 
-#include <optional>
-#include <string>
-
 namespace tarn::tools::sim {
 
 namespace {
 
 bool IsOption(std::string_view argument) { return argument.size() > 1 && argument.starts_with("-"); }
 
-std::optional<Mode> ModeOf(std::string_view option) {
-    if (option == "--help" || option == "-h") return Mode::Help;
-    if (option == "--dump") return Mode::Dump;
-    return std::nullopt;
+// Walks the arguments; an option's value is the next argument or follows "=".
+class Arguments {
+public:
+    explicit Arguments(const std::vector<std::string_view>& arguments) : arguments_(arguments) {}
+    bool Done() const { return next_ == arguments_.size(); }
+    std::string_view Next() { return arguments_[next_++]; }
+    // The value written after "=" in the option itself, or else the next argument.
+    std::string_view ValueOf(std::string_view argument) {
+        const auto equals = argument.find('=');
+        if (equals != std::string_view::npos) return argument.substr(equals + 1);
+        if (Done()) throw UsageError(std::string(argument) + " needs a value");
+        return Next();
+    }
+
+private:
+    const std::vector<std::string_view>& arguments_;
+    std::size_t next_ = 0;
+};
+
+std::pair<std::string, std::string> SettingOf(std::string_view assignment) {
+    const auto equals = assignment.find('=');
+    if (equals == std::string_view::npos || equals == 0) {
+        throw UsageError("--set takes NAME=VALUE, not \"" + std::string(assignment) + "\"");
+    }
+    return {std::string(assignment.substr(0, equals)), std::string(assignment.substr(equals + 1))};
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
-    std::optional<Mode> mode;
-    bool help = false;
     CommandLine command;
+    bool dump = false;
+    bool help = false;
     bool options_ended = false;
-    for (const std::string_view argument : arguments) {
+    Arguments walk(arguments);
+    while (!walk.Done()) {
+        const std::string_view argument = walk.Next();
         if (options_ended || !IsOption(argument)) {
             command.mailboxes.emplace_back(argument);
             continue;
         }
+        const std::string_view option = argument.substr(0, argument.find('='));
         if (argument == "--") {
             options_ended = true;
-            continue;
-        }
-        const auto chosen = ModeOf(argument);
-        if (!chosen) throw UsageError("unknown option: " + std::string(argument));
-        if (*chosen == Mode::Help) {
+        } else if (argument == "--help" || argument == "-h") {
             help = true;
-        } else if (mode && *mode != *chosen) {
-            throw UsageError("choose one mode");
+        } else if (argument == "--dump") {
+            dump = true;
+        } else if (argument == "--json") {
+            command.json = true;
+        } else if (option == "--state") {
+            command.state = walk.ValueOf(argument);
+        } else if (option == "--sent") {
+            command.sent_mailboxes.emplace_back(walk.ValueOf(argument));
+        } else if (option == "--set") {
+            command.settings.push_back(SettingOf(walk.ValueOf(argument)));
         } else {
-            mode = chosen;
+            throw UsageError("unknown option: " + std::string(argument));
         }
     }
-    if (help) return CommandLine{};
-    if (!mode) throw UsageError("no mode given");
-    if (command.mailboxes.empty()) throw UsageError("no mailbox given");
-    command.mode = *mode;
+    if (help) {
+        CommandLine only_help;
+        only_help.mode = Mode::Help;
+        return only_help;
+    }
+    if (dump) {
+        if (command.mailboxes.empty()) throw UsageError("--dump needs a mailbox");
+        if (command.json || !command.sent_mailboxes.empty() || !command.settings.empty()) {
+            throw UsageError("--dump takes only mailboxes");
+        }
+        command.mode = Mode::Dump;
+    }
     return command;
 }
 
 std::string_view UsageText() {
-    return "Usage: tarn4ol-sim --dump MAILBOX...\n"
+    return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--sent MAILBOX]... [--json] [MAILBOX...]\n"
+           "       tarn4ol-sim --dump MAILBOX...\n"
            "       tarn4ol-sim --help\n"
            "\n"
-           "Reads mailboxes and shows each message as Outlook stores it for the add-in.\n"
+           "Runs the Tarn4OL add-in against an Outlook of its own: every message of the\n"
+           "mailboxes arrives in the Inbox as new mail and is screened; spam goes to the\n"
+           "Quarantine folder and into the report FLUSH.htm. Without a mailbox, the sample\n"
+           "mailbox of the project arrives.\n"
            "\n"
-           "  --dump   for each message: where it came from, then the MAPI string properties\n"
-           "           the add-in reads (name, tag, length in bytes, value with control\n"
-           "           characters and 8-bit bytes escaped, long values cut)\n"
-           "  --help   show this text\n"
+           "  --state DIR       the add-in's folder: word and sender lists (*.tarn), Language.ini,\n"
+           "                    the settings (registry.reg) and the report (default: ./tarn4ol-state)\n"
+           "  --set NAME=VALUE  a setting for this run only, by its registry name, for example\n"
+           "                    --set BlockEnglish=1 or --set \"Alphabet Groups=000010000000\"\n"
+           "  --sent MAILBOX    messages the user sent, before the others arrive: their\n"
+           "                    recipients become friend senders\n"
+           "  --json            one JSON object per message, then one with the totals\n"
+           "  --dump            instead of screening: each message's MAPI string properties as\n"
+           "                    Outlook stores them (control characters and 8-bit bytes escaped,\n"
+           "                    long values cut)\n"
+           "  --help            show this text\n"
            "\n"
            "A MAILBOX is a message file (.eml), an mbox file, a Maildir, a directory of\n"
            "message files (read recursively, in name order) or a SpamAssassin corpus\n"

@@ -2,20 +2,27 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarn::tools::sim {
 
 // What tarn4ol-sim was asked to do.
 enum class Mode {
-    Help,  // print the usage text
-    Dump,  // print each message's properties as the importer stores them
+    Screen,  // deliver every message to the add-in, as new mail (the default)
+    Dump,    // print each message's properties as the importer stores them
+    Help,    // print the usage text
 };
 
 struct CommandLine {
-    Mode mode = Mode::Help;
-    std::vector<std::filesystem::path> mailboxes;
+    Mode mode = Mode::Screen;
+    std::vector<std::filesystem::path> mailboxes;       // arriving in the Inbox
+    std::vector<std::filesystem::path> sent_mailboxes;  // arriving in Sent Items (--sent)
+    std::filesystem::path state = "tarn4ol-state";      // the add-in's installation directory (--state)
+    std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, for this run
+    bool json = false;                                  // one JSON object per message (--json)
 };
 
 // A command line that asks for nothing tarn4ol-sim can do; what() says what is wrong.

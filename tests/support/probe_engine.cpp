@@ -1,7 +1,10 @@
-// A rating engine for the bridge's tests: it shows what it was given and misbehaves on demand.
-//   "LONG..."  writes a verdict that fills the buffer: 1023 characters and the NUL
-//   "MOVE..."  points the caller's buffer variable elsewhere
-//   anything else: verdict "seen <length>", rate = the text's length
+// A rating engine for the tests: it shows what it was given, rates on demand and misbehaves on
+// demand.
+//   "LONG..."         writes a verdict that fills the buffer: 1023 characters and the NUL
+//   "MOVE..."         points the caller's buffer variable elsewhere
+//   "...RATE=<n>..."  rates n (0 to 255), verdict "rated <n>"
+//   anything else:    verdict "seen <length>", rate = the text's length
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -33,6 +36,11 @@ TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict)
         (*verdict)[VerdictBufferSize - 1] = '\0';
     } else if (std::strncmp(text, "MOVE", 4) == 0) {
         *verdict = elsewhere;
+    } else if (const char* rate = std::strstr(text, "RATE=")) {
+        const int value = std::atoi(rate + 5);
+        const std::string rated = "rated " + std::to_string(value);
+        std::memcpy(*verdict, rated.c_str(), rated.size() + 1);
+        return static_cast<unsigned char>(value);
     } else {
         const std::string seen = "seen " + std::to_string(length);
         std::memcpy(*verdict, seen.c_str(), seen.size() + 1);

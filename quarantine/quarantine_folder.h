@@ -1,0 +1,21 @@
+#pragma once
+
+#include "host/application.h"
+#include "platform/message_box.h"
+#include "store/captions.h"
+
+namespace tarn::quarantine {
+
+inline constexpr std::u16string_view QuarantineName = u"Quarantine";
+
+// The "Quarantine" folder directly below the Inbox of the application's session, created when
+// it is missing. A failure to find it reaches the caller.
+host::FolderPtr GetQuarantineFolder(host::Application& application);
+
+// Makes sure the first group of the Outlook Bar has a shortcut named "Quarantine" (exactly, in
+// that case); when it has none, adds one to the quarantine folder and tells the user where.
+// A missing explorer pane, Outlook Bar or group ends it silently.
+void EnsureQuarantineShortcut(host::Application& application, const store::Captions& captions,
+                              platform::MessageBoxes& message_boxes);
+
+}  // namespace tarn::quarantine

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarn::quarantine {
+
+// The text cut to `limit` characters, the last three being "..." when it was longer.
+std::u16string TruncateWithEllipsis(const std::u16string& text, std::size_t limit);
+
+// Text from a message made safe to stand in a report page: & < > " ' become entities.
+std::u16string HtmlEscaped(std::u16string_view text);
+
+// One row of the inbox report for a spam message: recipients, subject in bold with the
+// reason in italics under it, sender. Every text from the message is cut first, then escaped.
+// 8-bit texts in and out, in the system code page.
+std::string InboxReportRow(std::string_view display_to, std::string_view subject, std::string_view reason,
+                           std::string_view sender_address);
+
+}  // namespace tarn::quarantine

@@ -1,0 +1,115 @@
+#include <gmock/gmock.h>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/locale_format.h"
+#include "tests/addin/addin_fixture.h"
+
+namespace tarn::addin {
+namespace {
+
+using ::testing::HasSubstr;
+using store::ListKind;
+
+class Lifecycle : public AddinFixture {
+protected:
+    void Stored(const char* name, std::uint32_t value) {
+        registry.OpenKey(store::SettingsKeyPath, true)->WriteNumber(name, value);
+    }
+    void ArriveSpam() { Arrive({{tag::Subject, "offer"}, {tag::Body, "RATE=90"}}); }
+};
+
+TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndShowsTheSplashThatClosesByItself) {
+    addin.Startup();
+    EXPECT_EQ(addin.Settings().reporting_interval, 1);
+    EXPECT_EQ(addin.Settings().alphabet_groups, "111111111111");
+    ASSERT_NE(addin.Lists(), nullptr);
+    EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Count(), 1u);
+    ASSERT_EQ(dialogs.AboutWindows().size(), 1u);
+    const auto& about = *dialogs.AboutWindows()[0];
+    EXPECT_EQ(about.title, u"Orvik' Tarn Add-in for MS Outlook - " +
+                               platform::Widen(platform::GeneralNumberText(engine.Getversionnumber(), '.')));
+    EXPECT_EQ(about.showings.at(0), std::chrono::milliseconds(3000));
+}
+
+TEST_F(Lifecycle, TheSplashSettingGovernsTheStartUpShowing) {
+    store::Settings stored;
+    stored.show_splash = false;
+    store::SaveSettings(registry, stored);
+    addin.Startup();
+    EXPECT_TRUE(dialogs.AboutWindows().empty());
+}
+
+TEST_F(Lifecycle, ShutdownWritesTheSettingsTheListsAndTheReportOnExit) {
+    addin.Startup();
+    addin.Settings().block_english = true;
+    addin.Lists()->List(ListKind::BannedSenders).Add("spam.example");
+    ArriveSpam();
+    addin.Shutdown();
+    EXPECT_EQ(registry.OpenKey(store::SettingsKeyPath, false)->Read("BlockEnglish")->number, 1u);
+    EXPECT_EQ(dir.Read("BanSenders.tarn"), "--++BANNED SENDERS++--\r\nspam.example\r\n");
+    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\n");
+    EXPECT_THAT(dir.Read("FLUSH.htm"), HasSubstr("offer"));
+    EXPECT_EQ(platform.Shell().Calls().size(), 1u);
+}
+
+TEST_F(Lifecycle, AShutdownWithoutAStartWritesNothing) {
+    addin.Shutdown();
+    EXPECT_EQ(dir.FileCount(), 0u);
+}
+
+TEST_F(Lifecycle, AfterShutdownArrivingMailIsNoLongerScreened) {
+    addin.Startup();
+    addin.Shutdown();
+    const auto item = outlook.AddItem(outlook.Inbox(), {{tag::Body, "RATE=90"}});
+    Pump();
+    EXPECT_EQ(item->Location(), outlook.Inbox());
+}
+
+TEST_F(Lifecycle, TheReportTimerReportsEveryQuarterHourWhenRowsWait) {
+    addin.Startup();
+    ArriveSpam();
+    platform.Clock().Advance(std::chrono::minutes(14));
+    Pump();
+    EXPECT_TRUE(platform.Shell().Calls().empty());
+    platform.Clock().Advance(std::chrono::minutes(1));
+    Pump();
+    EXPECT_EQ(platform.Shell().Calls().size(), 1u);
+    platform.Clock().Advance(std::chrono::minutes(15));
+    Pump();
+    EXPECT_EQ(platform.Shell().Calls().size(), 1u);  // nothing new: no empty report
+}
+
+TEST_F(Lifecycle, UponExitOnlyTheTimerStaysSilentAndTheExitReports) {
+    Stored("Reporting Interval", 5);  // a partial key: the load stops at the first missing value
+    addin.Startup();
+    ASSERT_EQ(addin.Settings().reporting_interval, 1);
+    addin.Settings().reporting_interval = 5;
+    addin.SetupReportTimer();
+    ArriveSpam();
+    platform.Clock().Advance(std::chrono::hours(2));
+    Pump();
+    EXPECT_TRUE(platform.Shell().Calls().empty());
+    addin.Shutdown();
+    EXPECT_EQ(platform.Shell().Calls().size(), 1u);
+}
+
+TEST_F(Lifecycle, ManualReportingNeverReportsByItself) {
+    addin.Startup();
+    addin.Settings().automatic_report = 1;
+    ArriveSpam();
+    platform.Clock().Advance(std::chrono::hours(1));
+    Pump();
+    addin.Shutdown();
+    EXPECT_TRUE(platform.Shell().Calls().empty());
+}
+
+TEST_F(Lifecycle, ErrorsAreReportedInTheAddinsOwnMessage) {
+    addin.ReportError(std::runtime_error("disk full"));
+    ASSERT_EQ(platform.MessageBoxes().Calls().size(), 1u);
+    EXPECT_EQ(platform.MessageBoxes().Calls()[0].text,
+              u"Orvik' Tarn! error: the add-in has fired an exception.\r\ndisk full");
+}
+
+}  // namespace
+}  // namespace tarn::addin

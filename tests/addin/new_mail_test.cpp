@@ -1,0 +1,181 @@
+#include <gmock/gmock.h>
+
+#include <cctype>
+
+#include "tests/addin/addin_fixture.h"
+
+namespace tarn::addin {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using store::ListKind;
+
+constexpr const char* WithCharset = "Content-Type: text/plain; charset=utf-8\r\n";
+
+host::sim::PropertyMap Mail(std::string sender, std::string subject, std::string body, std::string headers = WithCharset) {
+    return {{tag::SenderEmailAddress, std::move(sender)},
+            {tag::Subject, std::move(subject)},
+            {tag::Body, std::move(body)},
+            {tag::DisplayTo, "Tom Baker"},
+            {tag::TransportMessageHeaders, std::move(headers)}};
+}
+
+class NewMail : public AddinFixture {
+protected:
+    void SetUp() override {
+        addin.Startup();
+        addin.SetScreeningObserver([this](const host::ItemPtr&, const ScreeningOutcome& outcome) { outcomes.push_back(outcome); });
+    }
+    void Add(ListKind kind, const char* entry) { addin.Lists()->List(kind).Add(entry); }
+    const std::vector<std::string>& Rows() { return addin.Report().ReportRows(); }
+    bool InInbox(const std::shared_ptr<host::sim::SimItem>& item) { return item->Location() == outlook.Inbox(); }
+
+    std::vector<ScreeningOutcome> outcomes;
+};
+
+TEST_F(NewMail, WhilePausedNothingHappens) {
+    addin.Settings().paused = true;
+    const auto item = Arrive(Mail("spam@example.com", "x", "RATE=200"));
+    EXPECT_TRUE(InInbox(item));
+    EXPECT_EQ(addin.Report().FSpamSinceReport(), 0);
+    EXPECT_EQ(QuarantineFolder(), nullptr);
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::NotScreened);
+}
+
+TEST_F(NewMail, ItemsThatAreNotMailAreLeftAlone) {
+    const auto item = Arrive(Mail("spam@example.com", "x", "RATE=200"), host::item_class::Appointment);
+    EXPECT_TRUE(InInbox(item));
+    EXPECT_EQ(QuarantineFolder(), nullptr);
+}
+
+TEST_F(NewMail, TheEngineDecidesAtFiftyAndSpamMovesToTheQuarantine) {
+    const auto spam = Arrive(Mail("a@example.com", "Offer", "RATE=50"));
+    const auto ham = Arrive(Mail("b@example.com", "Hello", "RATE=49"));
+    ASSERT_NE(QuarantineFolder(), nullptr);
+    EXPECT_EQ(spam->Location(), QuarantineFolder());
+    EXPECT_TRUE(InInbox(ham));
+    EXPECT_THAT(Rows(), ElementsAre("<TR><TD>Tom Baker</TD><TD><B>Offer</B><BR><I>rated 50&gt;</I></TD><TD>a@example.com</TD></TR>"));
+    EXPECT_EQ(addin.Report().FSpamSinceReport(), 1);
+}
+
+TEST_F(NewMail, FriendsAndProtectedWordsWinOverEveryTest) {
+    Add(ListKind::FriendSenders, "friend@example.com");
+    Add(ListKind::ForbiddenWords, "casino");
+    Add(ListKind::BannedSenders, "banned.example");
+    Add(ListKind::ProtectedWords, "invoice");
+    const auto from_friend = Arrive(Mail("friend@example.com", "casino night", "RATE=255"));
+    const auto protected_word = Arrive(Mail("x@banned.example", "Your invoice", "RATE=255"));
+    EXPECT_TRUE(InInbox(from_friend));
+    EXPECT_TRUE(InInbox(protected_word));
+    EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::FriendSender);
+    EXPECT_EQ(outcomes[1].decision, ScreeningOutcome::Decision::ProtectedWord);
+    EXPECT_TRUE(Rows().empty());
+}
+
+TEST_F(NewMail, LocalTestsRunInOrderAndTheFirstGivesTheReason) {
+    Add(ListKind::BannedSenders, "banned.example");
+    Add(ListKind::ForbiddenWords, "casino");
+    addin.Settings().alphabet_groups = "000100000000";  // Chinese
+    addin.Settings().block_english = true;
+    Arrive(Mail("x@banned.example", "casino", "the casino"));
+    Arrive(Mail("x@example.com", "casino", "=?"));
+    Arrive(Mail("x@example.com", "x", "=? HYPERLINK ", "Content-Type: text/plain; charset=gb2312\r\n"));
+    Arrive(Mail("x@example.com", "x", "zz=?zz HYPERLINK "));
+    Arrive(Mail("x@example.com", "x", "zz I think that the money is on the way to you zz HYPERLINK "));
+    Arrive(Mail("x@example.com", "x", "zz HYPERLINK \"x\" RATE=200"));
+    std::vector<std::string> reasons;
+    for (const auto& outcome : outcomes) reasons.push_back(outcome.reason);
+    EXPECT_EQ(reasons[0], "Banned Sender>");
+    EXPECT_EQ(reasons[1], ">Banned Content>");
+    EXPECT_EQ(reasons[2], ">Alphabet>");
+    EXPECT_EQ(reasons[3], "-Err. format>");
+    // "English: " and the first two digits of twice the score.
+    ASSERT_EQ(reasons[4].size(), 13u) << reasons[4];
+    EXPECT_TRUE(reasons[4].starts_with("English: ") && reasons[4].ends_with("%>")) << reasons[4];
+    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(reasons[4][9])) && std::isdigit(static_cast<unsigned char>(reasons[4][10])))
+        << reasons[4];
+    EXPECT_EQ(reasons[5], ">Suspicious>");
+    for (const auto& outcome : outcomes) EXPECT_EQ(outcome.rate, 1000);
+}
+
+TEST_F(NewMail, OnlyFriendsAreWelcomeWhenTheUserSaysSo) {
+    addin.Settings().only_address_book = true;
+    Arrive(Mail("stranger@example.com", "hi", "RATE=0"));
+    EXPECT_EQ(outcomes[0].reason, ">Not in Address-Book>");
+}
+
+TEST_F(NewMail, WithoutACharsetTheCharsetTestsAreSkipped) {
+    addin.Settings().block_english = true;
+    const auto item = Arrive(Mail("x@example.com", "x", "=? the HYPERLINK and the RATE=10", "Received: x\r\n"));
+    EXPECT_TRUE(InInbox(item));
+    EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::Engine);
+    EXPECT_EQ(outcomes[0].rate, 10);
+}
+
+TEST_F(NewMail, TheHundredAndFirstSpamProducesTheReportFirst) {
+    for (int i = 1; i <= 100; ++i) Arrive(Mail("x@example.com", "spam " + std::to_string(i), "RATE=99"));
+    EXPECT_EQ(Rows().size(), 100u);
+    EXPECT_TRUE(platform.Shell().Calls().empty());
+    Arrive(Mail("x@example.com", "spam 101", "RATE=99"));
+    ASSERT_EQ(platform.Shell().Calls().size(), 1u);
+    const std::string page = dir.Read("FLUSH.htm");
+    EXPECT_THAT(page, HasSubstr("found 100 unauthorized"));
+    EXPECT_THAT(page, HasSubstr("spam 100<"));
+    EXPECT_THAT(page, ::testing::Not(HasSubstr("spam 101")));
+    ASSERT_EQ(Rows().size(), 1u);
+    EXPECT_THAT(Rows()[0], HasSubstr("spam 101"));
+    EXPECT_EQ(addin.Report().FSpamSinceReport(), 0);
+}
+
+TEST_F(NewMail, SubjectsAreCutAtFiftyCharactersAndEscaped) {
+    const std::string fifty(50, 's');
+    Arrive(Mail("x@example.com", fifty, "RATE=99"));
+    Arrive(Mail("x@example.com", fifty + "t", "RATE=99"));
+    Arrive(Mail("<b>&co@example.com", "<script>alert(1)</script>", "RATE=99"));
+    EXPECT_THAT(Rows()[0], HasSubstr("<B>" + fifty + "</B>"));
+    EXPECT_THAT(Rows()[1], HasSubstr("<B>" + std::string(47, 's') + "...</B>"));
+    EXPECT_THAT(Rows()[2], HasSubstr("<B>&lt;script&gt;alert(1)&lt;/script&gt;</B>"));
+    EXPECT_THAT(Rows()[2], HasSubstr("<TD>&lt;b&gt;&amp;co@example.com</TD>"));
+}
+
+TEST_F(NewMail, DeletedItemsCanTakeTheSpamInsteadOfTheQuarantine) {
+    addin.Settings().move_to_folder = 1;
+    const auto spam = Arrive(Mail("x@example.com", "x", "RATE=99"));
+    EXPECT_EQ(spam->Location(), outlook.DeletedItems());
+    EXPECT_EQ(QuarantineFolder(), nullptr);
+}
+
+TEST_F(NewMail, AFailedMoveStillLeavesTheRowButTheItemStays) {
+    outlook.Faults().Refuse("Item.Move");
+    const auto spam = Arrive(Mail("x@example.com", "x", "RATE=99"));
+    EXPECT_TRUE(InInbox(spam));
+    EXPECT_EQ(Rows().size(), 1u);
+    EXPECT_FALSE(outcomes[0].moved);
+}
+
+TEST_F(NewMail, AFailedReadAbandonsTheItemWithoutARow) {
+    outlook.Faults().Refuse("Item.MAPIOBJECT");
+    const auto item = Arrive(Mail("x@example.com", "x", "RATE=99"));
+    EXPECT_TRUE(InInbox(item));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(addin.Report().FSpamSinceReport(), 0);
+    EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::Failed);
+    outlook.Faults().AllowAll();
+    outlook.Faults().Refuse("Folders.Item");  // no quarantine folder to be had
+    const auto next = Arrive(Mail("x@example.com", "x", "RATE=99"));
+    EXPECT_TRUE(InInbox(next));
+    EXPECT_TRUE(Rows().empty());
+}
+
+TEST_F(NewMail, ASentMessageMakesItsWholeRecipientLineAFriend) {
+    const auto sent = outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::SentMail),
+                                      {{tag::DisplayTo, "Ann Lee; Bob Smith; carl@example.com"}});
+    Pump();
+    EXPECT_TRUE(addin.Lists()->List(ListKind::FriendSenders).IndexOf("Ann Lee; Bob Smith; carl@example.com"));
+    EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Count(), 2u);  // with the marker
+}
+
+}  // namespace
+}  // namespace tarn::addin

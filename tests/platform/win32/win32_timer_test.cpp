@@ -1,0 +1,105 @@
+// Timers on the factory's message-only window, fired by a GetMessage loop of the test's own
+// (wine delivers WM_TIMER without a display). Waits end on a message arriving; the time limit
+// only keeps a missing tick from hanging the tests.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "platform/win32/win32_timer_factory.h"
+
+namespace tarn::platform {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Dispatches messages until `done` holds; false when it still does not after ten seconds. A
+// thread timer wakes GetMessage now and then so that the limit is noticed.
+bool RunMessageLoopUntil(const std::function<bool()>& done) {
+    const UINT_PTR wake = SetTimer(nullptr, 0, 100, nullptr);
+    const ULONGLONG limit = GetTickCount64() + 10000;
+    MSG message;
+    while (!done() && GetTickCount64() < limit && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    KillTimer(nullptr, wake);
+    return done();
+}
+
+class Win32Timers : public ::testing::Test {
+protected:
+    std::unique_ptr<Timer> CountingTimer(std::chrono::milliseconds interval, int& ticks) {
+        auto timer = factory.CreateTimer();
+        timer->SetHandler([&ticks] { ++ticks; });
+        timer->SetInterval(interval);
+        timer->SetEnabled(true);
+        return timer;
+    }
+
+    // Lets a 50 ms timer of its own tick a few times: long enough for any other 50 ms timer
+    // that still ran to tick too.
+    void LetTimeForTicksPass() {
+        int witness_ticks = 0;
+        const auto witness = CountingTimer(50ms, witness_ticks);
+        ASSERT_TRUE(RunMessageLoopUntil([&] { return witness_ticks >= 4; }));
+    }
+
+    Win32TimerFactory factory;
+};
+
+TEST_F(Win32Timers, FireFromTheMessageLoopUntilStopped) {
+    int ticks = 0;
+    const auto timer = CountingTimer(1h, ticks);
+    timer->SetInterval(50ms);  // applies at once
+    ASSERT_TRUE(RunMessageLoopUntil([&] { return ticks >= 3; }));
+
+    timer->SetEnabled(false);
+    const int when_disabled = ticks;
+    LetTimeForTicksPass();
+    EXPECT_EQ(ticks, when_disabled);
+
+    timer->SetEnabled(true);
+    ASSERT_TRUE(RunMessageLoopUntil([&] { return ticks > when_disabled; }));
+    timer->SetInterval(0ms);
+    const int when_zeroed = ticks;
+    LetTimeForTicksPass();
+    EXPECT_EQ(ticks, when_zeroed);
+}
+
+TEST_F(Win32Timers, AHandlerMayDestroyItsOwnTimer) {
+    int ticks = 0;
+    std::unique_ptr<Timer> timer = factory.CreateTimer();
+    timer->SetHandler([&] {
+        ++ticks;
+        timer.reset();
+    });
+    timer->SetInterval(50ms);
+    timer->SetEnabled(true);
+    ASSERT_TRUE(RunMessageLoopUntil([&] { return ticks >= 1; }));
+    LetTimeForTicksPass();
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(Win32Timers, AHandlerMayDestroyTheFactoryAndTheTimersOutliveIt) {
+    auto doomed = std::make_unique<Win32TimerFactory>();
+    int ticks = 0;
+    const auto timer = doomed->CreateTimer();
+    timer->SetHandler([&] {
+        ++ticks;
+        doomed.reset();
+    });
+    timer->SetInterval(50ms);
+    timer->SetEnabled(true);
+    ASSERT_TRUE(RunMessageLoopUntil([&] { return ticks >= 1; }));
+    timer->SetEnabled(false);
+    timer->SetEnabled(true);
+    LetTimeForTicksPass();
+    EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace
+}  // namespace tarn::platform

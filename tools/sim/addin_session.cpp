@@ -1,0 +1,63 @@
+#include "tools/sim/addin_session.h"
+
+#include "platform/codepage.h"
+#include "platform/dynamic_library.h"
+#include "platform/files.h"
+
+namespace tarn::tools::sim {
+
+namespace {
+
+// Makes the state folder when it is new, with a copy of the language file that ships beside
+// the program; gives the settings file's path.
+std::filesystem::path PrepareState(const std::filesystem::path& state) {
+    std::filesystem::create_directories(state);
+    const auto shipped = platform::OwnModuleFolder() / "Language.ini";
+    const auto own = state / "Language.ini";
+    if (!platform::FileExists(own) && platform::FileExists(shipped)) {
+        platform::ReplaceFileContent(own, platform::ReadFileShared(shipped));
+    }
+    return state / "registry.reg";
+}
+
+}  // namespace
+
+AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& messages)
+    : state_(state),
+      messages_(messages),
+      registry_(std::make_unique<platform::RegFileRegistry>(PrepareState(state))),
+      platform_(std::make_unique<host::sim::SimPlatform>(outlook_, *registry_, mapi_)),
+      services_(platform_->Services()) {
+    platform_->MessageBoxes().SetObserver([this](const host::sim::MessageBoxCall& call) {
+        messages_ << "tarn4ol-sim: message box \"" << platform::Narrow(call.caption) << "\": "
+                  << platform::Narrow(call.text) << '\n';
+    });
+    pump_listener_ = platform_->Pump().AddPumpListener([this] { dialogs_.OnMessagesPumped(); });
+    engine_ = std::make_unique<screening::RulesEngine>(platform::OwnModuleFolder(), [this](const std::string& notice) {
+        services_.message_boxes.Show(platform::Widen(notice), u"Orvik' Tarn!", platform::MessageBoxKind::Information);
+    });
+    addin_ = std::make_unique<addin::TTarnAddin>(outlook_.Application(), services_, dialogs_, *engine_, state_);
+}
+
+AddinSession::~AddinSession() = default;
+
+void AddinSession::Start() {
+    try {
+        addin_->Startup();
+    } catch (const std::exception& error) {
+        addin_->ReportError(error);
+    }
+}
+
+void AddinSession::Stop() {
+    addin_->Shutdown();
+    platform_->Pump().ProcessMessages();
+}
+
+void AddinSession::Deliver(host::DefaultFolder folder, host::sim::PropertyMap properties) {
+    const auto item = outlook_.AddItem(outlook_.DefaultFolder(folder), std::move(properties));
+    platform_->Pump().ProcessMessages();
+    item->PlaceIn(nullptr);
+}
+
+}  // namespace tarn::tools::sim

@@ -1,0 +1,173 @@
+#include "tools/sim/screen_mode.h"
+
+#include <chrono>
+#include <variant>
+
+#include "platform/codepage.h"
+#include "store/settings.h"
+#include "tools/import/mailbox_reader.h"
+#include "tools/sim/addin_session.h"
+#include "tools/sim/exit_status.h"
+#include "tools/sim/json_text.h"
+#include "tools/sim/screening_tally.h"
+
+namespace tarn::tools::sim {
+
+namespace {
+
+namespace tag = platform::prop_tag;
+
+std::string Property(const host::sim::PropertyMap& properties, platform::PropTag property) {
+    const auto found = properties.find(property);
+    return found == properties.end() ? std::string() : found->second;
+}
+
+// The settings of the command line, checked before anything starts.
+store::Settings WithOverrides(store::Settings settings, const CommandLine& command) {
+    for (const auto& [name, value] : command.settings) {
+        try {
+            store::ApplySetting(settings, name, value);
+        } catch (const std::invalid_argument& error) {
+            throw UsageError(std::string("--set: ") + error.what());
+        }
+    }
+    return settings;
+}
+
+// A line on the terminal that counts the messages of a long run.
+class ProgressLine {
+public:
+    ProgressLine(std::ostream& terminal, bool enabled) : terminal_(terminal), enabled_(enabled) {}
+    void Update(const ScreeningTally& tally) {
+        if (!enabled_ || tally.screened < 100) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(200)) return;
+        last_ = now;
+        terminal_ << "\rtarn4ol-sim: " << tally.screened << " messages screened, " << tally.spam << " spam" << std::flush;
+        shown_ = true;
+    }
+    void Finish() {
+        if (shown_) terminal_ << "\r\033[K" << std::flush;
+    }
+
+private:
+    std::ostream& terminal_;
+    bool enabled_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+// Where a message came from and who sent what, for its line of output.
+struct MessageLabel {
+    std::string source;
+    std::string subject;
+    std::string sender;
+};
+
+void PrintMessage(std::ostream& out, bool json, const MessageLabel& label, const addin::ScreeningOutcome& outcome) {
+    const std::string kind = VerdictKind(outcome);
+    if (json) {
+        out << "{\"source\":" << JsonString(label.source) << ",\"subject\":" << JsonString(label.subject)
+            << ",\"sender\":" << JsonString(label.sender)
+            << ",\"spam\":" << (outcome.spam ? "true" : "false") << ",\"rate\":" << outcome.rate
+            << ",\"reason\":" << JsonString(outcome.reason) << ",\"decision\":" << JsonString(kind)
+            << ",\"moved\":" << (outcome.moved ? "true" : "false");
+        if (!outcome.failure.empty()) out << ",\"failure\":" << JsonString(outcome.failure);
+        out << "}\n";
+        return;
+    }
+    out << (outcome.spam ? "SPAM " : "ok   ") << label.source << "\n     " << kind;
+    // The terminal reads UTF-8; the add-in's texts are in the code page.
+    const auto terminal = [](const std::string& ansi) { return platform::ToUtf8(platform::Widen(ansi)); };
+    if (outcome.decision == addin::ScreeningOutcome::Decision::LocalTest ||
+        outcome.decision == addin::ScreeningOutcome::Decision::Engine) {
+        out << " (rate " << outcome.rate << (outcome.reason.empty() ? "" : ", " + terminal(outcome.reason)) << ")";
+    }
+    if (!outcome.failure.empty()) out << ": " << outcome.failure;
+    out << " | " << terminal(label.subject) << '\n';
+}
+
+void PrintSummary(std::ostream& out, bool json, const ScreeningTally& tally, const AddinSession& session) {
+    const auto report = session.State() / "FLUSH.htm";
+    const std::size_t reports = session.ShellOpens().size();
+    if (json) {
+        out << "{\"summary\":{\"screened\":" << tally.screened << ",\"spam\":" << tally.spam
+            << ",\"moved\":" << tally.moved << ",\"left_in_inbox\":" << tally.LeftInInbox()
+            << ",\"unreadable\":" << tally.unreadable << ",\"by_decision\":{";
+        const char* separator = "";
+        for (const auto& [kind, count] : tally.by_kind) {
+            out << separator << JsonString(kind) << ':' << count;
+            separator = ",";
+        }
+        out << "},\"report\":" << JsonString(report.string()) << ",\"reports_opened\":" << reports << "}}\n";
+        return;
+    }
+    out << "\nScreened " << tally.screened << " messages: " << tally.spam << " spam (" << tally.moved
+        << " moved out of the Inbox), " << tally.LeftInInbox() << " left in the Inbox.\n";
+    for (const auto& [kind, count] : tally.by_kind) out << "  " << count << "\t" << kind << '\n';
+    if (tally.unreadable > 0) out << tally.unreadable << " could not be read (see above).\n";
+    out << "Report: " << report.string() << " (opened " << reports << (reports == 1 ? " time)\n" : " times)\n");
+}
+
+}  // namespace
+
+int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& errors, bool show_progress) {
+    // Checked before the session starts, so that a mistyped setting changes nothing.
+    WithOverrides(store::Settings{}, command);
+
+    AddinSession session(command.state, errors);
+    if (!session.SettingsProblem().empty()) {
+        errors << "tarn4ol-sim: the settings were not read, and will not be written: " << session.SettingsProblem() << '\n';
+    }
+    session.Start();
+    const store::Settings stored = session.Addin().Settings();
+    if (!command.settings.empty()) session.Addin().Settings() = WithOverrides(stored, command);
+
+    ScreeningTally tally;
+    ProgressLine progress(errors, show_progress);
+    const auto unreadable = [&](const import::ImportFailure& failure) {
+        ++tally.unreadable;
+        errors << "tarn4ol-sim: " << failure.source.ToString() << ": " << failure.reason << '\n';
+    };
+
+    for (const auto& mailbox : command.sent_mailboxes) {
+        import::ReadMailbox(mailbox, [&](import::MailboxEntry entry) {
+            if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
+                session.Deliver(host::DefaultFolder::SentMail, std::move(message->properties));
+            } else {
+                unreadable(std::get<import::ImportFailure>(entry));
+            }
+        });
+    }
+
+    addin::ScreeningOutcome outcome;
+    session.Addin().SetScreeningObserver([&outcome](const host::ItemPtr&, const addin::ScreeningOutcome& screened) {
+        outcome = screened;
+    });
+    const std::vector<std::filesystem::path> samples = {TARN_SAMPLE_MAILBOX};
+    for (const auto& mailbox : command.mailboxes.empty() ? samples : command.mailboxes) {
+        import::ReadMailbox(mailbox, [&](import::MailboxEntry entry) {
+            auto* message = std::get_if<import::ImportedMessage>(&entry);
+            if (message == nullptr) {
+                unreadable(std::get<import::ImportFailure>(entry));
+                return;
+            }
+            outcome = {};
+            const MessageLabel label{message->source.ToString(), Property(message->properties, tag::Subject),
+                                     Property(message->properties, tag::SenderEmailAddress)};
+            session.Deliver(host::DefaultFolder::Inbox, std::move(message->properties));
+            tally.Count(outcome);
+            PrintMessage(out, command.json, label, outcome);
+            progress.Update(tally);
+        });
+    }
+    progress.Finish();
+
+    // The settings given for this run are not kept.
+    if (!command.settings.empty()) session.Addin().Settings() = stored;
+    session.Stop();
+    PrintSummary(out, command.json, tally, session);
+    return tally.unreadable > 0 ? exit_status::SomeUnreadable : exit_status::AllRead;
+}
+
+}  // namespace tarn::tools::sim
