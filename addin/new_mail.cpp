@@ -46,7 +46,7 @@ std::string TTarnAddin::LocalTestReason(host::Item& item, const std::string& sub
 
 void TTarnAddin::Judge(host::Item& item, const ScreeningInputs& inputs, ScreeningOutcome& outcome) {
     using Decision = ScreeningOutcome::Decision;
-    const screening::ScreeningRules rules(*lists_, view_);
+    const screening::ScreeningRules rules(*lists_, matchers_, view_);
     if (rules.IsFriendSender(item)) {
         outcome.decision = Decision::FriendSender;
         return;

@@ -12,6 +12,7 @@
 #include "platform/services.h"
 #include "quarantine/inbox_report.h"
 #include "screening/alphabet_tokens.h"
+#include "screening/list_matcher.h"
 #include "screening/mail_item_view.h"
 #include "screening/rules_engine.h"
 #include "screening/screening_rules.h"
@@ -116,6 +117,7 @@ private:
     store::Settings settings_;
     std::unique_ptr<store::UserLists> lists_;
     screening::AlphabetTokens alphabet_tokens_;
+    screening::ListMatchers matchers_;
     quarantine::InboxReport report_;
     host::Subscription inbox_items_;
     host::Subscription sent_items_;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "host/item.h"
+#include "screening/list_matcher.h"
 #include "screening/mail_item_view.h"
 #include "store/user_lists.h"
 
@@ -13,7 +14,8 @@ namespace tarn::screening {
 // run them in their own cascades. A host failure while reading the item reaches the caller.
 class ScreeningRules {
 public:
-    ScreeningRules(const store::UserLists& lists, const MailItemView& view) : lists_(lists), view_(view) {}
+    ScreeningRules(const store::UserLists& lists, ListMatchers& matchers, const MailItemView& view)
+        : lists_(lists), matchers_(matchers), view_(view) {}
 
     // A friend sender's address, or a display-To text that the plain body links to as
     // "mailto:" followed by that text. False at once when the friend list is empty.
@@ -29,7 +31,10 @@ public:
     bool HasEncodedWord(host::Item& item) const;
 
 private:
+    bool Matches(store::ListKind kind, std::string_view text) const;
+
     const store::UserLists& lists_;
+    ListMatchers& matchers_;
     const MailItemView& view_;
 };
 

@@ -1,6 +1,7 @@
 #include "store/sorted_text_list.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 #include "platform/text_compare.h"
@@ -17,13 +18,30 @@ bool Same(std::string_view left, std::string_view right) {
     return platform::CompareTextIgnoreCase(left, right) == 0;
 }
 
+std::uint64_t NextRevision() noexcept {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 }  // namespace
+
+SortedTextList::SortedTextList() : revision_(NextRevision()) {}
+
+void SortedTextList::Changed() noexcept {
+    revision_ = NextRevision();
+}
+
+void SortedTextList::Clear() noexcept {
+    entries_.clear();
+    Changed();
+}
 
 SortedTextList::AddResult SortedTextList::Add(std::string entry) {
     const auto place = std::lower_bound(entries_.begin(), entries_.end(), entry, Before);
     const auto index = static_cast<std::size_t>(place - entries_.begin());
     if (place != entries_.end() && Same(*place, entry)) return {index, false};
     entries_.insert(place, std::move(entry));
+    Changed();
     return {index, true};
 }
 
@@ -37,6 +55,7 @@ std::optional<std::size_t> SortedTextList::IndexOf(std::string_view entry) const
 void SortedTextList::Delete(std::size_t index) {
     if (index >= entries_.size()) throw std::out_of_range("list index out of range");
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    Changed();
 }
 
 void SortedTextList::Assign(std::vector<std::string> texts) {
@@ -44,6 +63,7 @@ void SortedTextList::Assign(std::vector<std::string> texts) {
     std::stable_sort(texts.begin(), texts.end(), Before);
     texts.erase(std::unique(texts.begin(), texts.end(), Same), texts.end());
     entries_ = std::move(texts);
+    Changed();
 }
 
 std::string SortedTextList::Text() const {

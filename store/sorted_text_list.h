@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +15,16 @@ namespace tarn::store {
 // empty text is a valid entry and sorts first.
 class SortedTextList {
 public:
+    SortedTextList();
+
     struct AddResult {
         std::size_t index;  // of the new entry, or of the equal entry already there
         bool added;
     };
+
+    // A stamp that changes with every change of the list and differs between lists, so that
+    // whatever is derived from a list can tell when it must be derived again.
+    std::uint64_t Revision() const noexcept { return revision_; }
 
     std::size_t Count() const noexcept { return entries_.size(); }
     bool Empty() const noexcept { return entries_.empty(); }
@@ -28,7 +35,7 @@ public:
     // Binary search under the list's comparison.
     std::optional<std::size_t> IndexOf(std::string_view entry) const;
     void Delete(std::size_t index);
-    void Clear() noexcept { entries_.clear(); }
+    void Clear() noexcept;
 
     // Replaces the whole content by these texts, as if each were added in turn (so of texts
     // equal but for case, the first one stays).
@@ -38,7 +45,10 @@ public:
     std::string Text() const;
 
 private:
+    void Changed() noexcept;
+
     std::vector<std::string> entries_;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace tarn::store

@@ -18,7 +18,8 @@ protected:
     host::sim::SimOutlook outlook;
     host::sim::SimMapiLibrary mapi;
     MailItemView view{mapi};
-    ScreeningRules rules{*lists, view};
+    ListMatchers matchers;
+    ScreeningRules rules{*lists, matchers, view};
 
     void Add(ListKind kind, std::initializer_list<const char*> entries) {
         for (const char* entry : entries) lists->List(kind).Add(entry);
