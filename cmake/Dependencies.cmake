@@ -18,3 +18,7 @@ endif()
 if(TARN_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()
+
+if(TARN_BUILD_BENCHMARKS)
+  find_package(benchmark REQUIRED)
+endif()

@@ -30,10 +30,6 @@ std::uint32_t Packed(std::string_view bytes, std::size_t count) {
 
 }  // namespace
 
-std::size_t ListMatcher::FilterBit(std::uint32_t window) const noexcept {
-    return static_cast<std::size_t>((window * 0x9E3779B1u) >> (32 - filter_bits_log2_));
-}
-
 std::size_t ListMatcher::ThreeByteBit(std::uint32_t window) noexcept {
     return static_cast<std::size_t>((window * 0x9E3779B1u) >> 16);  // 65,536 bits
 }
@@ -50,7 +46,10 @@ void ListMatcher::Rebuild(const store::SortedTextList& list) {
     for (const auto& entry : list.Entries()) {
         switch (entry.size()) {
             case 0: continue;  // an empty entry never matches
-            case 1: one_byte_[Lower(entry[0])] = true; break;
+            case 1:
+                one_byte_[Lower(entry[0])] = true;
+                has_one_byte_ = true;
+                break;
             case 2:
                 if (two_bytes_.empty()) two_bytes_.assign(1 << 16, false);
                 two_bytes_[Packed(entry, 2)] = true;
@@ -64,49 +63,58 @@ void ListMatcher::Rebuild(const store::SortedTextList& list) {
             }
             default: {
                 const std::uint32_t prefix = Packed(entry, 4);
-                const std::size_t bit = FilterBit(prefix);
+                const std::size_t bit = (prefix * 0x9E3779B1u) >> (32 - filter_bits_log2_);
                 filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
-                std::string rest;
-                for (std::size_t i = 4; i < entry.size(); ++i) rest += static_cast<char>(Lower(entry[i]));
-                rests_by_prefix_[prefix].push_back(std::move(rest));
+                long_entries_.push_back({prefix, static_cast<std::uint32_t>(rests_.size()),
+                                         static_cast<std::uint32_t>(entry.size() - 4)});
+                for (std::size_t i = 4; i < entry.size(); ++i) rests_ += static_cast<char>(Lower(entry[i]));
             }
         }
         empty_ = false;
     }
+    std::sort(long_entries_.begin(), long_entries_.end(),
+              [](const LongEntry& left, const LongEntry& right) { return left.prefix < right.prefix; });
 }
 
 bool ListMatcher::LongEntryStartsAt(std::uint32_t prefix, std::string_view text, std::size_t start) const {
-    const auto found = rests_by_prefix_.find(prefix);
-    if (found == rests_by_prefix_.end()) return false;
+    const auto [first, last] = std::equal_range(long_entries_.begin(), long_entries_.end(), LongEntry{prefix, 0, 0},
+                                                [](const LongEntry& left, const LongEntry& right) { return left.prefix < right.prefix; });
     const std::size_t after = start + 4;
-    return std::any_of(found->second.begin(), found->second.end(), [&](const std::string& rest) {
-        if (rest.size() > text.size() - after) return false;
-        for (std::size_t i = 0; i < rest.size(); ++i) {
-            if (Lower(text[after + i]) != static_cast<unsigned char>(rest[i])) return false;
+    return std::any_of(first, last, [&](const LongEntry& entry) {
+        if (entry.rest_length > text.size() - after) return false;
+        for (std::size_t i = 0; i < entry.rest_length; ++i) {
+            if (Lower(text[after + i]) != static_cast<unsigned char>(rests_[entry.rest_offset + i])) return false;
         }
         return true;
     });
 }
 
 bool ListMatcher::Scan(std::string_view text) const {
-    const bool has_two = !two_bytes_.empty();
-    const bool has_three = !three_bytes_.empty();
-    const bool has_long = !rests_by_prefix_.empty();
+    const bool has_short = has_one_byte_ || !two_bytes_.empty() || !three_bytes_.empty();
+    const bool has_long = !long_entries_.empty();
+    const std::uint64_t* filter = filter_.data();
+    const int shift = 32 - filter_bits_log2_;
     std::uint32_t window = 0;  // the last four lower-cased bytes, the newest lowest
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char byte = Lower(text[i]);
         window = (window << 8) | byte;
-        if (one_byte_[byte]) return true;
-        if (has_two && i >= 1 && two_bytes_[window & 0xFFFF]) return true;
-        if (has_three && i >= 2) {
-            const std::uint32_t last_three = window & 0xFFFFFF;
-            const std::size_t bit = ThreeByteBit(last_three);
-            if ((three_filter_[bit / 64] >> (bit % 64) & 1) != 0 && three_bytes_.count(last_three) != 0) return true;
-        }
+        if (has_short && ShortEntryEndsHere(window, i)) return true;
         if (has_long && i >= 3) {
-            const std::size_t bit = FilterBit(window);
-            if ((filter_[bit / 64] >> (bit % 64) & 1) != 0 && LongEntryStartsAt(window, text, i - 3)) return true;
+            // Most windows stop at the filter; the few that pass are compared with the entries.
+            const std::uint32_t bit = (window * 0x9E3779B1u) >> shift;
+            if ((filter[bit / 64] >> (bit % 64) & 1) != 0 && LongEntryStartsAt(window, text, i - 3)) return true;
         }
+    }
+    return false;
+}
+
+bool ListMatcher::ShortEntryEndsHere(std::uint32_t window, std::size_t index) const {
+    if (one_byte_[window & 0xFF]) return true;
+    if (index >= 1 && !two_bytes_.empty() && two_bytes_[window & 0xFFFF]) return true;
+    if (index >= 2 && !three_bytes_.empty()) {
+        const std::uint32_t last_three = window & 0xFFFFFF;
+        const std::size_t bit = ThreeByteBit(last_three);
+        if ((three_filter_[bit / 64] >> (bit % 64) & 1) != 0 && three_bytes_.count(last_three) != 0) return true;
     }
     return false;
 }

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -29,20 +28,28 @@ private:
     void Rebuild(const store::SortedTextList& list);
     bool Scan(std::string_view text) const;
     bool LongEntryStartsAt(std::uint32_t prefix, std::string_view text, std::size_t start) const;
-    std::size_t FilterBit(std::uint32_t window) const noexcept;
+    bool ShortEntryEndsHere(std::uint32_t window, std::size_t index) const;
     static std::size_t ThreeByteBit(std::uint32_t window) noexcept;
 
     std::uint64_t built_revision_ = 0;
     bool empty_ = true;
     // Entries of one, two and three bytes.
+    bool has_one_byte_ = false;
     std::array<bool, 256> one_byte_{};
     std::vector<bool> two_bytes_;
     std::vector<std::uint64_t> three_filter_;  // a filter before the set
     std::unordered_set<std::uint32_t> three_bytes_;
-    // Entries of four bytes or more: a filter over their first four bytes, then the rests.
+    // Entries of four bytes or more: a filter over their first four bytes, then the rests of
+    // the entries, sorted by those four bytes, in one block of text.
+    struct LongEntry {
+        std::uint32_t prefix;
+        std::uint32_t rest_offset;
+        std::uint32_t rest_length;
+    };
     int filter_bits_log2_ = 0;
     std::vector<std::uint64_t> filter_;
-    std::unordered_map<std::uint32_t, std::vector<std::string>> rests_by_prefix_;
+    std::vector<LongEntry> long_entries_;
+    std::string rests_;
 };
 
 }  // namespace tarn::screening

@@ -59,8 +59,9 @@ void SortedTextList::Delete(std::size_t index) {
 }
 
 void SortedTextList::Assign(std::vector<std::string> texts) {
-    // A stable sort keeps equal texts in their original order, so unique() keeps the first.
-    std::stable_sort(texts.begin(), texts.end(), Before);
+    // A stable sort keeps equal texts in their original order, so unique() keeps the first. The
+    // add-in writes its files sorted, so most texts come in order already.
+    if (!std::is_sorted(texts.begin(), texts.end(), Before)) std::stable_sort(texts.begin(), texts.end(), Before);
     texts.erase(std::unique(texts.begin(), texts.end(), Same), texts.end());
     entries_ = std::move(texts);
     Changed();

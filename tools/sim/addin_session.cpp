@@ -54,8 +54,12 @@ void AddinSession::Stop() {
     platform_->Pump().ProcessMessages();
 }
 
+std::shared_ptr<host::sim::SimItem> AddinSession::Store(host::DefaultFolder folder, host::sim::PropertyMap properties) {
+    return outlook_.AddItem(outlook_.DefaultFolder(folder), std::move(properties));
+}
+
 void AddinSession::Deliver(host::DefaultFolder folder, host::sim::PropertyMap properties) {
-    const auto item = outlook_.AddItem(outlook_.DefaultFolder(folder), std::move(properties));
+    const auto item = Store(folder, std::move(properties));
     platform_->Pump().ProcessMessages();
     item->PlaceIn(nullptr);
 }

@@ -36,6 +36,10 @@ public:
     // afterwards, so that a long run keeps no more than one message in memory.
     void Deliver(host::DefaultFolder folder, host::sim::PropertyMap properties);
 
+    // Puts a message in a folder without letting the message loop run: its arrival waits in
+    // the queue, for whoever calls the add-in's handlers directly (the benchmarks do).
+    std::shared_ptr<host::sim::SimItem> Store(host::DefaultFolder folder, host::sim::PropertyMap properties);
+
     addin::TTarnAddin& Addin() noexcept { return *addin_; }
     const std::filesystem::path& State() const noexcept { return state_; }
     // Every "open" the add-in asked of the shell (the report pages).
