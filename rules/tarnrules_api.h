@@ -3,13 +3,20 @@
 // The four entry points of the rating engine library (tarnrules.dll, libtarnrules.so), looked
 // up by name by the add-in. Plain C calling convention on every target.
 //
-// LoadDictionaries     finds and loads the engine's data beside the library file.
+// LoadDictionaries     finds and loads the engine's data beside the library file: the
+//                      dictionary "tarnrules.dict", read whole. A missing, cut short or altered
+//                      dictionary is refused whole, and the engine then has no data.
 // UnLoadDictionaries   frees it.
-// Getversionnumber     the engine's version, in extended precision.
+// Getversionnumber     the engine's version, in extended precision: 1.0 while it has its
+//                      dictionary, 0 when it has no data (before LoadDictionaries, after
+//                      UnLoadDictionaries, or when the dictionary was refused).
 // AnalyzeThisSpit      rates a NUL-terminated 8-bit text: returns 0 to 255 (50 or more is spam)
 //                      and writes a NUL-terminated verdict text of at most 1023 characters into
-//                      the caller's 1024-byte buffer, whose address it leaves unchanged. It
-//                      copes with any text and never fails.
+//                      the caller's 1024-byte buffer, whose address it leaves unchanged: the
+//                      score and the strongest clues ("Tarn 0.97: url:example.biz, ..."). It
+//                      copes with any text and never fails. Without data it rates every text 0
+//                      with an empty verdict.
+// Calls come from one thread.
 
 #if !defined(TARNRULES_BUILDING)
 #define TARNRULES_EXPORT

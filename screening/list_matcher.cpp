@@ -45,7 +45,8 @@ void ListMatcher::Rebuild(const store::SortedTextList& list) {
 
     for (const auto& entry : list.Entries()) {
         switch (entry.size()) {
-            case 0: continue;  // an empty entry never matches
+            case 0:
+                continue;  // an empty entry never matches
             case 1:
                 one_byte_[Lower(entry[0])] = true;
                 has_one_byte_ = true;
@@ -65,8 +66,8 @@ void ListMatcher::Rebuild(const store::SortedTextList& list) {
                 const std::uint32_t prefix = Packed(entry, 4);
                 const std::size_t bit = (prefix * 0x9E3779B1u) >> (32 - filter_bits_log2_);
                 filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
-                long_entries_.push_back({prefix, static_cast<std::uint32_t>(rests_.size()),
-                                         static_cast<std::uint32_t>(entry.size() - 4)});
+                long_entries_.push_back(
+                    {prefix, static_cast<std::uint32_t>(rests_.size()), static_cast<std::uint32_t>(entry.size() - 4)});
                 for (std::size_t i = 4; i < entry.size(); ++i) rests_ += static_cast<char>(Lower(entry[i]));
             }
         }
@@ -77,8 +78,9 @@ void ListMatcher::Rebuild(const store::SortedTextList& list) {
 }
 
 bool ListMatcher::LongEntryStartsAt(std::uint32_t prefix, std::string_view text, std::size_t start) const {
-    const auto [first, last] = std::equal_range(long_entries_.begin(), long_entries_.end(), LongEntry{prefix, 0, 0},
-                                                [](const LongEntry& left, const LongEntry& right) { return left.prefix < right.prefix; });
+    const auto [first, last] =
+        std::equal_range(long_entries_.begin(), long_entries_.end(), LongEntry{prefix, 0, 0},
+                         [](const LongEntry& left, const LongEntry& right) { return left.prefix < right.prefix; });
     const std::size_t after = start + 4;
     return std::any_of(first, last, [&](const LongEntry& entry) {
         if (entry.rest_length > text.size() - after) return false;

@@ -42,12 +42,18 @@ RulesEngine::RulesEngine(const std::filesystem::path& folder, Notice notice) : n
     analyze_ = analyze;
 }
 
-void RulesEngine::LoadDictionaries() const {
-    if (load_ != nullptr) load_();
+void RulesEngine::LoadDictionaries() {
+    if (load_ == nullptr) return;
+    load_();
+    dictionary_checked_ = true;
+    has_data_ = version_() != 0.0L;
+    if (!has_data_) problem_ = "The rating engine has no dictionary (tarnrules.dict beside it is missing or damaged).";
 }
 
-void RulesEngine::UnLoadDictionaries() const {
+void RulesEngine::UnLoadDictionaries() {
     if (unload_ != nullptr) unload_();
+    has_data_ = false;
+    dictionary_checked_ = false;
 }
 
 long double RulesEngine::Getversionnumber() const {
@@ -55,12 +61,12 @@ long double RulesEngine::Getversionnumber() const {
 }
 
 RulesEngine::Verdict RulesEngine::AnalyzeThisSpit(std::string_view screening_text) {
-    if (!Available()) {
+    if (!Available() || (dictionary_checked_ && !has_data_)) {
         if (!noticed_ && notice_) {
             noticed_ = true;
             notice_(problem_ + " Messages that no list or filter judges are not rated, and stay in the Inbox.");
         }
-        return {};
+        if (!Available()) return {};
     }
     const auto text = std::make_unique<char[]>(screening_text.size() + 1);
     std::memcpy(text.get(), screening_text.data(), screening_text.size());

@@ -13,8 +13,8 @@
 namespace tarn::screening {
 
 // The rating engine as the add-in reaches it: four entry points of the engine library, looked
-// up by name once, when the add-in loads. Without the library (or without one of the four)
-// every text rates 0, and the user is told once.
+// up by name once, when the add-in loads. Without the library (or without one of the four),
+// or with a library that loads no dictionary, every text rates 0, and the user is told once.
 class RulesEngine {
 public:
     using Notice = std::function<void(const std::string& message)>;
@@ -24,12 +24,15 @@ public:
     RulesEngine(const std::filesystem::path& folder, Notice notice);
 
     bool Available() const noexcept { return analyze_ != nullptr; }
-    // Why the engine is not available; empty when it is.
+    // Why the engine is not available, or has no dictionary; empty otherwise.
     const std::string& Problem() const noexcept { return problem_; }
 
-    void LoadDictionaries() const;
-    void UnLoadDictionaries() const;
+    // Loads the engine's dictionary; an engine whose version is then 0 has none.
+    void LoadDictionaries();
+    void UnLoadDictionaries();
     long double Getversionnumber() const;
+    // Whether the last LoadDictionaries gave the engine its dictionary.
+    bool HasData() const noexcept { return has_data_; }
 
     struct Verdict {
         std::uint8_t rate = 0;
@@ -48,6 +51,8 @@ private:
     std::string problem_;
     Notice notice_;
     bool noticed_ = false;
+    bool has_data_ = false;
+    bool dictionary_checked_ = false;  // LoadDictionaries was called since the last unload
 };
 
 }  // namespace tarn::screening

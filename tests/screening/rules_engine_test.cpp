@@ -1,10 +1,11 @@
+#include "screening/rules_engine.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/dynamic_library.h"
-#include "screening/rules_engine.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarn::screening {
@@ -24,8 +25,12 @@ TEST(RulesEngine, LoadsTheEngineLibraryOfItsFolderByName) {
     RulesEngine engine(platform::OwnModuleFolder(), notices.Sink());
     ASSERT_TRUE(engine.Available()) << engine.Problem();
     engine.LoadDictionaries();
-    const auto verdict = engine.AnalyzeThisSpit("Subject: hello\r\n\r\nbody");
+    EXPECT_TRUE(engine.HasData());
+    EXPECT_EQ(engine.Getversionnumber(), 1.0L);
+    const auto verdict =
+        engine.AnalyzeThisSpit("Subject: Re: lunch\r\nFrom: Ann <ann@example.com>\r\n\r\nSee you at noon.");
     EXPECT_LT(verdict.rate, 50);
+    EXPECT_EQ(verdict.text.rfind("Tarn ", 0), 0u) << verdict.text;
     engine.UnLoadDictionaries();
     EXPECT_TRUE(notices.shown.empty());
 }

@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "store/settings.h"
 #include "tools/import/mailbox_reader.h"
+#include "tools/import/read_ahead.h"
 #include "tools/sim/addin_session.h"
 #include "tools/sim/exit_status.h"
 #include "tools/sim/json_text.h"
@@ -43,7 +44,8 @@ public:
         const auto now = std::chrono::steady_clock::now();
         if (now - last_ < std::chrono::milliseconds(200)) return;
         last_ = now;
-        terminal_ << "\rtarn4ol-sim: " << tally.screened << " messages screened, " << tally.spam << " spam" << std::flush;
+        terminal_ << "\rtarn4ol-sim: " << tally.screened << " messages screened, " << tally.spam << " spam"
+                  << std::flush;
         shown_ = true;
     }
     void Finish() {
@@ -117,7 +119,8 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
 
     AddinSession session(command.state, errors);
     if (!session.SettingsProblem().empty()) {
-        errors << "tarn4ol-sim: the settings were not read, and will not be written: " << session.SettingsProblem() << '\n';
+        errors << "tarn4ol-sim: the settings were not read, and will not be written: " << session.SettingsProblem()
+               << '\n';
     }
     session.Start();
     const store::Settings stored = session.Addin().Settings();
@@ -130,37 +133,36 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
         errors << "tarn4ol-sim: " << failure.source.ToString() << ": " << failure.reason << '\n';
     };
 
-    for (const auto& mailbox : command.sent_mailboxes) {
-        import::ReadMailbox(mailbox, [&](import::MailboxEntry entry) {
-            if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
-                session.Deliver(host::DefaultFolder::SentMail, std::move(message->properties));
-            } else {
-                unreadable(std::get<import::ImportFailure>(entry));
-            }
-        });
-    }
+    import::ReadMailboxesAhead(command.sent_mailboxes, [&](import::MailboxEntry entry) {
+        if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
+            session.Deliver(host::DefaultFolder::SentMail, std::move(message->properties));
+        } else {
+            unreadable(std::get<import::ImportFailure>(entry));
+        }
+    });
 
     addin::ScreeningOutcome outcome;
     session.Addin().SetScreeningObserver([&outcome](const host::ItemPtr&, const addin::ScreeningOutcome& screened) {
         outcome = screened;
     });
     const std::vector<std::filesystem::path> samples = {TARN_SAMPLE_MAILBOX};
-    for (const auto& mailbox : command.mailboxes.empty() ? samples : command.mailboxes) {
-        import::ReadMailbox(mailbox, [&](import::MailboxEntry entry) {
-            auto* message = std::get_if<import::ImportedMessage>(&entry);
-            if (message == nullptr) {
-                unreadable(std::get<import::ImportFailure>(entry));
-                return;
-            }
-            outcome = {};
-            const MessageLabel label{message->source.ToString(), Property(message->properties, tag::Subject),
-                                     Property(message->properties, tag::SenderEmailAddress)};
-            session.Deliver(host::DefaultFolder::Inbox, std::move(message->properties));
-            tally.Count(outcome);
-            PrintMessage(out, command.json, label, outcome);
-            progress.Update(tally);
-        });
-    }
+    // The next messages are read and parsed while this one is screened, as Outlook has them
+    // ready before the add-in hears of them.
+    const auto& inbox_mailboxes = command.mailboxes.empty() ? samples : command.mailboxes;
+    import::ReadMailboxesAhead(inbox_mailboxes, [&](import::MailboxEntry entry) {
+        auto* message = std::get_if<import::ImportedMessage>(&entry);
+        if (message == nullptr) {
+            unreadable(std::get<import::ImportFailure>(entry));
+            return;
+        }
+        outcome = {};
+        const MessageLabel label{message->source.ToString(), Property(message->properties, tag::Subject),
+                                 Property(message->properties, tag::SenderEmailAddress)};
+        session.Deliver(host::DefaultFolder::Inbox, std::move(message->properties));
+        tally.Count(outcome);
+        PrintMessage(out, command.json, label, outcome);
+        progress.Update(tally);
+    });
     progress.Finish();
 
     // The settings given for this run are not kept.

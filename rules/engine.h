@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "rules/dictionary.h"
+#include "rules/token_table.h"
+
+namespace tarn::rules {
+
+class ClueCollector;
+
+// The rating engine over one dictionary: tokenizes a screening text, looks its tokens up,
+// combines the clues and maps the score to a rate. Without a dictionary every text rates 0.
+// Rating allocates nothing; everything it needs is made when a dictionary is taken.
+class Engine {
+public:
+    Engine();
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Takes the dictionary of a file; false, and no dictionary at all, when the file is
+    // missing or refused.
+    bool Load(const std::filesystem::path& file);
+    // Takes a dictionary made in memory; false, and no dictionary, when it is not usable.
+    bool Use(const Dictionary& dictionary);
+    void Unload() noexcept;
+
+    bool HasData() const noexcept { return collector_ != nullptr; }
+    const ClassifierParameters& Parameters() const noexcept { return parameters_; }
+    const TokenTable& Table() const noexcept { return table_; }
+
+    struct Rating {
+        double score = 0.5;
+        unsigned char rate = 0;
+    };
+    Rating Rate(std::string_view text);
+
+    // Rates the text and writes the verdict into `verdict`: empty without a dictionary.
+    unsigned char Analyze(std::string_view text, std::span<char> verdict);
+
+private:
+    ClassifierParameters parameters_;
+    TokenTable table_;
+    std::unique_ptr<ClueCollector> collector_;
+    std::size_t used_clues_ = 0;
+};
+
+}  // namespace tarn::rules

@@ -1,0 +1,106 @@
+// tarnrules-train's parts: its command line, the counting, and cross-validation that never
+// rates a message with a dictionary that learned it.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "tools/train/cross_validation.h"
+#include "tools/train/dictionary_training.h"
+#include "tools/train/train_command_line.h"
+
+namespace tarn::tools::train {
+namespace {
+
+TEST(TrainCommandLine, TakesSeveralMailboxesPerKindAndTheParameters) {
+    const auto command = ParseTrainCommandLine({"build", "--ham", "a", "b", "--spam", "c", "--out", "x.dict",
+                                                "--max-clues", "120", "--spam-cutoff", "0.95", "--min-messages", "3"});
+    EXPECT_EQ(command.command, Command::Build);
+    EXPECT_EQ(command.ham, (std::vector<std::filesystem::path>{"a", "b"}));
+    EXPECT_EQ(command.spam, (std::vector<std::filesystem::path>{"c"}));
+    EXPECT_EQ(command.out, "x.dict");
+    EXPECT_EQ(command.training.parameters.max_clues, 120u);
+    EXPECT_DOUBLE_EQ(command.training.parameters.spam_cutoff, 0.95);
+    EXPECT_EQ(command.training.min_messages, 3u);
+    EXPECT_EQ(ParseTrainCommandLine({"cross-validate", "--ham", "a", "--spam", "b", "--folds", "5"}).folds, 5u);
+    EXPECT_EQ(ParseTrainCommandLine({}).command, Command::Help);
+}
+
+TEST(TrainCommandLine, RefusesWhatItCannotFollow) {
+    for (const std::vector<std::string_view>& wrong : std::vector<std::vector<std::string_view>>{
+             {"train"},
+             {"build", "--ham", "a", "--spam", "b"},
+             {"evaluate", "--ham", "a", "--spam", "b"},
+             {"cross-validate", "--ham", "a"},
+             {"cross-validate", "a", "--ham", "b", "--spam", "c"},
+             {"cross-validate", "--ham", "a", "--spam", "b", "--folds", "1"},
+             {"cross-validate", "--ham", "a", "--spam", "b", "--max-clues", "301"},
+             {"cross-validate", "--ham", "a", "--spam", "b", "--ham-cutoff", "0.95", "--spam-cutoff", "0.9"},
+             {"cross-validate", "--ham", "a", "--spam", "b", "--strength", "x"},
+             {"cross-validate", "--ham", "a", "--spam", "b", "--strength"},
+             {"cross-validate", "--ham", "a", "--spam", "b", "--colour", "red"}}) {
+        EXPECT_THROW(ParseTrainCommandLine(wrong), UsageError) << wrong[0];
+    }
+}
+
+LabelledMessage Message(std::string text, bool spam) {
+    return {"test", "message", std::move(text), spam};
+}
+
+TEST(TrainDictionary, CountsEachTokenOncePerMessageAndCanLeaveRareTokensOut) {
+    const std::vector<LabelledMessage> messages = {Message("casino casino bonus", true), Message("casino lunch", false),
+                                                   Message("lunch meeting", false)};
+    TrainingOptions seen_twice;
+    seen_twice.min_messages = 2;
+    const auto dictionary = TrainDictionary(messages, seen_twice);
+    EXPECT_EQ(dictionary.ham_messages, 2u);
+    EXPECT_EQ(dictionary.spam_messages, 1u);
+    // casino (1 ham, 1 spam) and lunch (2 ham) are kept; bonus and meeting, seen once, are not.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> counts;
+    for (const auto& token : dictionary.tokens) counts.emplace_back(token.ham, token.spam);
+    EXPECT_THAT(counts, ::testing::IsSupersetOf({std::pair(1u, 1u), std::pair(2u, 0u)}));
+    EXPECT_THAT(counts, ::testing::Not(::testing::Contains(std::pair(0u, 1u))));
+    EXPECT_TRUE(rules::IsUsable(dictionary));
+    // By default every token is kept, seen once too.
+    EXPECT_GT(TrainDictionary(messages, {}).tokens.size(), dictionary.tokens.size());
+    EXPECT_EQ(rules::WriteDictionary(TrainDictionary(messages, seen_twice)), rules::WriteDictionary(dictionary));
+}
+
+TEST(CrossValidate, RatesEachMessageOnceAndNeverWithWhatItTaught) {
+    std::vector<LabelledMessage> messages;
+    for (int i = 0; i < 6; ++i) {
+        messages.push_back(Message("meeting agenda minutes", false));
+        messages.push_back(Message("casino bonus winner", true));
+    }
+    // Words no other message has: in its own fold's dictionary they are unknown.
+    messages.push_back(Message("zyxwv qwertz", true));
+    messages.push_back(Message("zyxwv qwertz", true));  // dealt into another fold than its twin
+    TrainingOptions options;
+    options.min_messages = 1;
+    const auto scored = CrossValidate(messages, options, 2);
+    ASSERT_EQ(scored.size(), messages.size());
+    std::set<const LabelledMessage*> rated;
+    for (const auto& result : scored) {
+        rated.insert(result.message);
+        if (result.message->screening_text.starts_with("meeting")) {
+            EXPECT_LT(result.score, 0.2);
+        } else if (result.message->screening_text.starts_with("casino")) {
+            EXPECT_GT(result.score, 0.9);
+        }
+    }
+    EXPECT_EQ(rated.size(), messages.size());
+    // Each twin learned from the other only: its words are seen once, in spam, and so spammy.
+    const auto twin = [](const std::vector<ScoredMessage>& results) {
+        return std::find_if(
+                   results.begin(), results.end(),
+                   [](const ScoredMessage& result) { return result.message->screening_text.starts_with("zyxwv"); })
+            ->score;
+    };
+    EXPECT_GT(twin(scored), 0.5);
+    messages.pop_back();
+    EXPECT_DOUBLE_EQ(twin(CrossValidate(messages, options, 2)), 0.5);
+}
+
+}  // namespace
+}  // namespace tarn::tools::train

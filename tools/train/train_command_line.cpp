@@ -1,0 +1,126 @@
+#include "tools/train/train_command_line.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace tarn::tools::train {
+
+namespace {
+
+template <class Number>
+Number ParseNumber(std::string_view option, std::string_view text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        throw UsageError(std::string(option) + " takes a number, not \"" + std::string(text) + "\"");
+    }
+    return value;
+}
+
+Command CommandNamed(std::string_view name) {
+    if (name == "build") return Command::Build;
+    if (name == "cross-validate") return Command::CrossValidate;
+    if (name == "evaluate") return Command::Evaluate;
+    if (name == "help" || name == "--help" || name == "-h") return Command::Help;
+    throw UsageError("unknown command \"" + std::string(name) + "\"");
+}
+
+void Check(const TrainCommandLine& command) {
+    if (command.command == Command::Help) return;
+    if (command.ham.empty() || command.spam.empty()) {
+        throw UsageError("give ham and spam mailboxes: --ham DIR... --spam DIR...");
+    }
+    if (command.command == Command::Build && command.out.empty()) throw UsageError("build needs --out FILE");
+    if (command.command == Command::Evaluate && command.dictionary.empty()) {
+        throw UsageError("evaluate needs --dictionary FILE");
+    }
+    if (command.folds < 2) throw UsageError("--folds takes 2 or more");
+    const auto& p = command.training.parameters;
+    if (!(p.unknown_strength > 0) || !(p.unknown_probability > 0 && p.unknown_probability < 1) ||
+        !(p.min_strength >= 0 && p.min_strength < 0.49) || p.max_clues < 1 || p.max_clues > 300 ||
+        !(p.ham_cutoff >= 0 && p.ham_cutoff <= p.spam_cutoff && p.spam_cutoff <= 1)) {
+        throw UsageError("a parameter is out of range (see help)");
+    }
+}
+
+}  // namespace
+
+TrainCommandLine ParseTrainCommandLine(const std::vector<std::string_view>& arguments) {
+    TrainCommandLine command;
+    if (arguments.empty()) return command;
+    command.command = CommandNamed(arguments[0]);
+    std::vector<std::filesystem::path>* paths = nullptr;  // --ham and --spam take every path up to the next option
+    auto& p = command.training.parameters;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (!argument.starts_with("--")) {
+            if (paths == nullptr) throw UsageError("unexpected argument \"" + std::string(argument) + "\"");
+            paths->emplace_back(argument);
+            continue;
+        }
+        paths = nullptr;
+        if (argument == "--ham") {
+            paths = &command.ham;
+            continue;
+        }
+        if (argument == "--spam") {
+            paths = &command.spam;
+            continue;
+        }
+        if (i + 1 == arguments.size()) throw UsageError(std::string(argument) + " needs a value");
+        const std::string_view value = arguments[++i];
+        if (argument == "--out") {
+            command.out = value;
+        } else if (argument == "--dictionary") {
+            command.dictionary = value;
+        } else if (argument == "--folds") {
+            command.folds = ParseNumber<unsigned>(argument, value);
+        } else if (argument == "--strength") {
+            p.unknown_strength = ParseNumber<double>(argument, value);
+        } else if (argument == "--unknown") {
+            p.unknown_probability = ParseNumber<double>(argument, value);
+        } else if (argument == "--min-strength") {
+            p.min_strength = ParseNumber<double>(argument, value);
+        } else if (argument == "--max-clues") {
+            p.max_clues = ParseNumber<std::uint32_t>(argument, value);
+        } else if (argument == "--ham-cutoff") {
+            p.ham_cutoff = ParseNumber<double>(argument, value);
+        } else if (argument == "--spam-cutoff") {
+            p.spam_cutoff = ParseNumber<double>(argument, value);
+        } else if (argument == "--min-messages") {
+            command.training.min_messages = ParseNumber<std::uint32_t>(argument, value);
+        } else {
+            throw UsageError("unknown option " + std::string(argument));
+        }
+    }
+    Check(command);
+    return command;
+}
+
+std::string_view TrainUsageText() {
+    return R"(Usage:
+  tarnrules-train build --ham DIR... --spam DIR... --out FILE [PARAMETERS]
+      Trains a dictionary on the mailboxes and writes it (the same mail gives the same bytes).
+  tarnrules-train cross-validate --ham DIR... --spam DIR... [--folds N] [PARAMETERS]
+      Rates each message with a dictionary trained on the other folds (default 10) and prints
+      the ham judged spam and spam missed for a range of score cutoffs.
+  tarnrules-train evaluate --dictionary FILE --ham DIR... --spam DIR...
+      Rates the mail with the dictionary as the engine library does: ham judged spam (rate 50
+      or more), spam caught, unsure (rate 30 to 49), and the time of a rating.
+
+Mailboxes are read as tarn4ol-sim reads them; each message is rated on the screening text the
+add-in builds for it.
+
+Parameters (the defaults are the shipped dictionary's):
+  --strength S       weight of the unknown-token probability in a token's probability (0.45)
+  --unknown X        probability of a token never seen (0.5)
+  --min-strength M   tokens closer than M to 0.5 are no clues (0.1)
+  --max-clues N      at most N clues are combined, 1 to 300 (200)
+  --ham-cutoff H     scores below H are ham, rates 0 to 29 (0.2)
+  --spam-cutoff C    scores from C up are spam, rates 50 to 255 (0.7)
+  --min-messages K   tokens seen in fewer than K messages are left out (1)
+)";
+}
+
+}  // namespace tarn::tools::train

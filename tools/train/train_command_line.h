@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "tools/train/dictionary_training.h"
+
+namespace tarn::tools::train {
+
+enum class Command {
+    Build,          // train a dictionary and write it
+    CrossValidate,  // print the figures that parameters are chosen by
+    Evaluate,       // rate held-out mail with a dictionary file
+    Help,
+};
+
+struct TrainCommandLine {
+    Command command = Command::Help;
+    std::vector<std::filesystem::path> ham;
+    std::vector<std::filesystem::path> spam;
+    std::filesystem::path out;         // build: --out
+    std::filesystem::path dictionary;  // evaluate: --dictionary
+    unsigned folds = 10;               // cross-validate: --folds
+    TrainingOptions training;          // build and cross-validate
+};
+
+// A command line tarnrules-train cannot follow; what() says why.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program name. Throws UsageError.
+TrainCommandLine ParseTrainCommandLine(const std::vector<std::string_view>& arguments);
+
+std::string_view TrainUsageText();
+
+}  // namespace tarn::tools::train
