@@ -88,7 +88,7 @@ bool Evaluate(const std::filesystem::path& dictionary, const std::vector<Labelle
     }
     if (!times.empty()) {
         std::sort(times.begin(), times.end());
-        out << "\nAnalyzeThisSpit, each message " << TimingRounds << " times: median "
+        out << "\nRating (the work of AnalyzeThisSpit), each message " << TimingRounds << " times: median "
             << Fixed(times[times.size() / 2], 1) << " us, 90th percentile " << Fixed(times[times.size() * 9 / 10], 1)
             << " us\n";
     }
