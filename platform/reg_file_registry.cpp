@@ -88,6 +88,8 @@ RegFileRegistry::NamedValue ParseValue(std::string_view line, std::size_t number
         named.value.type = RegistryValue::Type::Number;
         named.value.number = static_cast<std::uint32_t>(std::stoul(std::string(digits), nullptr, 16));
     } else if (data.substr(0, 4) == "hex:" || data.substr(0, 4) == "hex(") {
+        // Written back, a final backslash would join the next line to this value.
+        if (data.back() == '\\') parser.Fail("the data ends with a line continuation and nothing follows it");
         named.value.type = RegistryValue::Type::Other;
         named.raw = std::string(data);
     } else {
@@ -129,6 +131,10 @@ std::vector<NumberedLine> JoinContinuedLines(const std::vector<std::string>& lin
 
 std::vector<RegFileRegistry::Key> ParseRegFile(std::string_view bytes) {
     const std::string text = DecodeTextFile(bytes);
+    // The lines would end at it, and what follows would be lost when the file is written again.
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+        throw RegistryError("a NUL byte at offset " + std::to_string(nul) + ": not a registry text file");
+    }
     const auto lines = JoinContinuedLines(SplitLines(text));
     std::vector<RegFileRegistry::Key> keys;
     bool header_seen = false;

@@ -157,6 +157,10 @@ TEST(RegFileRegistry, AFileItCannotKeepIsNeverWrittenAndSaysWhy) {
              std::string("REGEDIT4\r\n\"v\"=\"value before any key\"\r\n"),
              std::string("REGEDIT4\r\n[-HKEY_CURRENT_USER\\Software\\X]\r\n"),
              std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n\"v\"=\"unclosed\r\n"),
+             // A continuation into nothing, and a NUL byte that would hide the values after it.
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n\"v\"=hex:01,\\\\\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n\"v\"=dword:1") + '\0' +
+                 "\r\n\"w\"=dword:2\r\n",
          }) {
         TempDir dir;
         dir.Write("registry.reg", content);
