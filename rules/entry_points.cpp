@@ -1,8 +1,8 @@
 // The four entry points of the engine library over one engine: the dictionary file
 // "tarnrules.dict" beside the library. Nothing escapes them: an engine without its dictionary
 // rates every text 0 with an empty verdict, and says so through its version number, 0.
+#include "platform/dynamic_library.h"
 #include "rules/engine.h"
-#include "rules/module_folder.h"
 #include "rules/tarnrules_api.h"
 
 namespace {
@@ -21,7 +21,8 @@ extern "C" {
 
 TARNRULES_EXPORT void LoadDictionaries() {
     try {
-        const auto folder = tarn::rules::EngineLibraryFolder();
+        // The engine library's own folder: the platform code is linked into it.
+        const auto folder = tarn::platform::OwnModuleFolder();
         if (folder.empty() || !TheEngine().Load(folder / DictionaryFileName)) TheEngine().Unload();
     } catch (...) {
         TheEngine().Unload();
