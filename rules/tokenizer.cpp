@@ -64,10 +64,6 @@ std::size_t ReadHeaderFields(std::string_view text, Field field) {
 
 }  // namespace
 
-std::size_t HeaderBlockLength(std::string_view text) noexcept {
-    return ReadHeaderFields(text, [](std::string_view, std::string_view) {});
-}
-
 void Tokenize(std::string_view text, TokenSink& sink) {
     TokenWriter out(sink);
     const std::size_t headers = ReadHeaderFields(

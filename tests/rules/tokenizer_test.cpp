@@ -16,13 +16,17 @@ using ::testing::IsSupersetOf;
 using ::testing::Not;
 
 TEST(HeaderBlock, EndsAtTheFirstLineThatIsNoFieldAndNoContinuation) {
-    EXPECT_EQ(HeaderBlockLength("Subject: hi\r\nTo: a@example.com\r\nHello there,\r\n"), 32u);
-    EXPECT_EQ(HeaderBlockLength("Subject: hi\n\tfolded\nBody: text\n\nrest"), 32u);  // the blank line too
-    EXPECT_EQ(HeaderBlockLength("Subject: hi\nhttp://example.com/offer\n"), 12u);
-    EXPECT_EQ(HeaderBlockLength("Dear friend: hello\nSubject: x\n"), 0u);
-    EXPECT_EQ(HeaderBlockLength("<html><body>x</body></html>"), 0u);
-    EXPECT_EQ(HeaderBlockLength("  indented\nSubject: x\n"), 0u);
-    EXPECT_EQ(HeaderBlockLength(""), 0u);
+    EXPECT_THAT(TokensOf("Subject: hi\r\nTo: a@example.com\r\nHello there,\r\n"),
+                IsSupersetOf({"subject:hi", "to:count:1", "hello", "there"}));
+    const auto folded = TokensOf("Subject: hi\n\tfolded\nBody: text\n\nrest");
+    EXPECT_THAT(folded, IsSupersetOf({"subject:folded", "header:body", "body:text", "rest"}));
+    EXPECT_THAT(folded, Not(Contains("header:rest")));
+    EXPECT_THAT(TokensOf("Subject: hi\nhttp://example.com/offer\n"),
+                AllOf(Contains("url:example.com"), Not(Contains("header:http"))));
+    EXPECT_THAT(TokensOf("Dear friend: hello\nSubject: x\n"),
+                AllOf(IsSupersetOf({"dear", "friend", "hello", "subject"}), Not(Contains("subject:x"))));
+    EXPECT_THAT(TokensOf("  indented\nSubject: x\n"), Not(Contains("subject:x")));
+    EXPECT_THAT(TokensOf(""), Contains("body:noletters"));
 }
 
 TEST(HeaderTokens, FieldsOfTheRecipientsOwnSystemGiveNothingAtAll) {
