@@ -61,12 +61,13 @@ long double RulesEngine::Getversionnumber() const {
 }
 
 RulesEngine::Verdict RulesEngine::AnalyzeThisSpit(std::string_view screening_text) {
+    // Without the library, or with one that refused its dictionary, nothing is rated.
     if (!Available() || (dictionary_checked_ && !has_data_)) {
         if (!noticed_ && notice_) {
             noticed_ = true;
             notice_(problem_ + " Messages that no list or filter judges are not rated, and stay in the Inbox.");
         }
-        if (!Available()) return {};
+        return {};
     }
     const auto text = std::make_unique<char[]>(screening_text.size() + 1);
     std::memcpy(text.get(), screening_text.data(), screening_text.size());
