@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include "tools/train/cross_validation.h"
 #include "tools/train/dictionary_training.h"
+#include "tools/train/fold_assignment.h"
 #include "tools/train/train_command_line.h"
 
 namespace tarn::tools::train {
@@ -24,6 +26,8 @@ TEST(TrainCommandLine, TakesSeveralMailboxesPerKindAndTheParameters) {
     EXPECT_DOUBLE_EQ(command.training.parameters.spam_cutoff, 0.95);
     EXPECT_EQ(command.training.min_messages, 3u);
     EXPECT_EQ(ParseTrainCommandLine({"cross-validate", "--ham", "a", "--spam", "b", "--folds", "5"}).folds, 5u);
+    EXPECT_EQ(ParseTrainCommandLine({"cross-validate", "--ham", "a", "--spam", "b", "--by-correspondent"}).dealing,
+              FoldDealing::ByCorrespondent);
     EXPECT_EQ(ParseTrainCommandLine({}).command, Command::Help);
 }
 
@@ -78,7 +82,7 @@ TEST(CrossValidate, RatesEachMessageOnceAndNeverWithWhatItTaught) {
     messages.push_back(Message("zyxwv qwertz", true));  // dealt into another fold than its twin
     TrainingOptions options;
     options.min_messages = 1;
-    const auto scored = CrossValidate(messages, options, 2);
+    const auto scored = CrossValidate(messages, options, 2, FoldDealing::Interleaved);
     ASSERT_EQ(scored.size(), messages.size());
     std::set<const LabelledMessage*> rated;
     for (const auto& result : scored) {
@@ -99,7 +103,44 @@ TEST(CrossValidate, RatesEachMessageOnceAndNeverWithWhatItTaught) {
     };
     EXPECT_GT(twin(scored), 0.5);
     messages.pop_back();
-    EXPECT_DOUBLE_EQ(twin(CrossValidate(messages, options, 2)), 0.5);
+    EXPECT_DOUBLE_EQ(twin(CrossValidate(messages, options, 2, FoldDealing::Interleaved)), 0.5);
+}
+
+TEST(CorrespondentOf, NamesTheListBeforeTheSenderAndReadsOnlyTheHeader) {
+    EXPECT_EQ(CorrespondentOf("From: Ann <Ann@Example.COM>\nList-Id: Tea lovers\n <tea.lists.example.org>\n\nbody"),
+              "list-id:tea.lists.example.org");
+    EXPECT_EQ(CorrespondentOf("X-BeenThere: irish@linux.ie\r\nFrom: bob@example.com\r\n\r\n"),
+              "x-beenthere:irish@linux.ie");
+    EXPECT_EQ(CorrespondentOf("Subject: hi\nFROM: Bob@Example.com\n\n"), "from:bob@example.com");
+    // A field of the same name in the body, or one whose name only starts alike, is not the sender.
+    EXPECT_EQ(CorrespondentOf("Subject: hi\nFrom-Address: x@y.z\n\nFrom: body@example.com\n"), "");
+}
+
+TEST(DealFolds, ByCorrespondentKeepsAListInOneFoldAndDealsSpamInBlocks) {
+    std::vector<LabelledMessage> messages;
+    for (int i = 0; i < 6; ++i) {
+        messages.push_back(Message("List-Id: <tea.example.org>\n\ntea", false));
+        messages.push_back(Message("From: person" + std::to_string(i) + "@example.com\n\nhello", false));
+        messages.push_back(Message("Subject: win\n\nmoney", true));
+    }
+    const auto folds = DealFolds(messages, 3, FoldDealing::ByCorrespondent);
+    std::set<unsigned> list_folds;
+    std::set<unsigned> people_folds;
+    std::vector<unsigned> spam_folds;
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        ASSERT_LT(folds[i], 3u);
+        if (messages[i].spam) {
+            spam_folds.push_back(folds[i]);
+        } else {
+            (messages[i].screening_text.starts_with("List-Id") ? list_folds : people_folds).insert(folds[i]);
+        }
+    }
+    EXPECT_EQ(list_folds.size(), 1u);
+    EXPECT_EQ(people_folds.size(), 3u);
+    EXPECT_EQ(spam_folds, (std::vector<unsigned>{0, 0, 1, 1, 2, 2}));
+    // Interleaved, the list's messages spread over every fold.
+    const auto interleaved = DealFolds(messages, 3, FoldDealing::Interleaved);
+    EXPECT_NE(interleaved[0], interleaved[3]);
 }
 
 }  // namespace

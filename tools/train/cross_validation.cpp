@@ -50,11 +50,9 @@ Tally CountAt(const std::vector<ScoredMessage>& scored, double cutoff) {
 }  // namespace
 
 std::vector<ScoredMessage> CrossValidate(const std::vector<LabelledMessage>& messages, const TrainingOptions& options,
-                                         unsigned folds) {
+                                         unsigned folds, FoldDealing dealing) {
     const std::vector<TokenSet> tokens = TokenSetsOf(messages);
-    std::vector<unsigned> fold_of(messages.size());
-    std::array<unsigned, 2> dealt{};
-    for (std::size_t i = 0; i < messages.size(); ++i) fold_of[i] = dealt[messages[i].spam ? 1 : 0]++ % folds;
+    const std::vector<unsigned> fold_of = DealFolds(messages, folds, dealing);
 
     std::vector<ScoredMessage> scored;
     rules::Engine engine;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tools/train/dictionary_training.h"
+#include "tools/train/fold_assignment.h"
 #include "tools/train/labelled_messages.h"
 
 namespace tarn::tools::train {
@@ -15,11 +16,11 @@ struct ScoredMessage {
     unsigned rate = 0;
 };
 
-// k-fold cross-validation: the ham and the spam are each dealt into `folds` folds in turn
-// (message i of its kind into fold i mod folds); each fold is rated by the engine over a
-// dictionary trained on the other folds with the options. Every message is rated once.
+// k-fold cross-validation: the messages are dealt into `folds` folds as `dealing` says; each
+// fold is rated by the engine over a dictionary trained on the other folds with the options.
+// Every message is rated once.
 std::vector<ScoredMessage> CrossValidate(const std::vector<LabelledMessage>& messages, const TrainingOptions& options,
-                                         unsigned folds);
+                                         unsigned folds, FoldDealing dealing);
 
 // The figures to choose parameters by: for a range of score cutoffs the ham at or above and
 // the spam below; the ham judged spam, spam caught and unsure messages at the options'

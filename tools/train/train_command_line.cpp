@@ -68,6 +68,10 @@ TrainCommandLine ParseTrainCommandLine(const std::vector<std::string_view>& argu
             paths = &command.spam;
             continue;
         }
+        if (argument == "--by-correspondent") {
+            command.dealing = FoldDealing::ByCorrespondent;
+            continue;
+        }
         if (i + 1 == arguments.size()) throw UsageError(std::string(argument) + " needs a value");
         const std::string_view value = arguments[++i];
         if (argument == "--out") {
@@ -102,9 +106,12 @@ std::string_view TrainUsageText() {
     return R"(Usage:
   tarnrules-train build --ham DIR... --spam DIR... --out FILE [PARAMETERS]
       Trains a dictionary on the mailboxes and writes it (the same mail gives the same bytes).
-  tarnrules-train cross-validate --ham DIR... --spam DIR... [--folds N] [PARAMETERS]
+  tarnrules-train cross-validate --ham DIR... --spam DIR... [--folds N] [--by-correspondent]
+                 [PARAMETERS]
       Rates each message with a dictionary trained on the other folds (default 10) and prints
-      the ham judged spam and spam missed for a range of score cutoffs.
+      the ham judged spam and spam missed for a range of score cutoffs. The folds interleave
+      the messages; with --by-correspondent each ham fold holds out whole mailing lists and
+      senders and each spam fold a block of the spam in mailbox order, as new mail would.
   tarnrules-train evaluate --dictionary FILE --ham DIR... --spam DIR...
       Rates the mail with the dictionary as the engine library does: ham judged spam (rate 50
       or more), spam caught, unsure (rate 30 to 49), and the time of a rating.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/train/dictionary_training.h"
+#include "tools/train/fold_assignment.h"
 
 namespace tarn::tools::train {
 
@@ -23,6 +24,7 @@ struct TrainCommandLine {
     std::filesystem::path out;         // build: --out
     std::filesystem::path dictionary;  // evaluate: --dictionary
     unsigned folds = 10;               // cross-validate: --folds
+    FoldDealing dealing = FoldDealing::Interleaved;  // cross-validate: --by-correspondent
     TrainingOptions training;          // build and cross-validate
 };
 
