@@ -21,12 +21,12 @@ constexpr std::size_t MaxShapeLength = 12;
 // spam scanners, its delivery agent and its mail program. They are the same for the user's ham
 // and spam, and in a training corpus they only tell which collection a message came from, so
 // they give no token at all, not even their name.
-constexpr std::array<std::string_view, 17> ReceivingSideFields = {
+constexpr std::array<std::string_view, 18> ReceivingSideFields = {
     "received",      "delivered-to",    "delivery-date",   "x-original-to",
     "x-envelope-to", "x-delivered-to",  "x-apparently-to", "x-mdaemon-deliver-to",
     "x-return-path", "x-virus-scanned", "x-sieve",         "x-mime-autoconverted",
     "status",        "x-status",        "x-keywords",      "x-uid",
-    "x-mail-from"};
+    "x-mail-from",   "x-authentication-warning"};
 
 // Whether the recipient's system added the field (see ReceivingSideFields); scanners' fields
 // go by their family ("X-Spam-Status", "X-MailScanner-Information").
@@ -38,9 +38,10 @@ bool IsReceivingSideField(std::string_view name) noexcept {
 // Fields of the sender's side whose values change with every message: dates, message
 // references, sizes, signatures and pictures, and software versions, which age. Only their
 // names count.
-constexpr std::array<std::string_view, 11> SilentFields = {
-    "x-original-date", "resent-date", "x-originalarrivaltime", "references",          "in-reply-to", "thread-index",
-    "content-length",  "lines",       "dkim-signature",        "domainkey-signature", "x-face"};
+constexpr std::array<std::string_view, 12> SilentFields = {
+    "x-original-date", "resent-date",        "x-originalarrivaltime", "references",
+    "in-reply-to",     "thread-index",       "content-length",        "lines",
+    "dkim-signature",  "domainkey-signature", "x-face",               "x-mailman-version"};
 
 // The fields of a mailing list (List-Id, List-Post, X-BeenThere, Mailing-List...) name the
 // list, which the user chose to read: only their names count, which say that it is list mail.
@@ -81,14 +82,35 @@ bool InsideEncodedWord(std::string_view value, std::size_t position) noexcept {
     return end != std::string_view::npos && position < end + 2;
 }
 
+constexpr std::size_t MaxSubjectTag = 32;
+
+// Whether a position of a subject lies in a tag in brackets without blanks ("[ILUG]",
+// "[SAtalk]"): mailing lists put their name there, and the lists are the user's own choice.
+bool InsideSubjectTag(std::string_view value, std::size_t position) noexcept {
+    const std::size_t open = value.rfind('[', position);
+    if (open == std::string_view::npos) return false;
+    const std::size_t close = value.find(']', open);
+    if (close == std::string_view::npos || close < position || close - open > MaxSubjectTag) return false;
+    const std::string_view tag = value.substr(open + 1, close - open - 1);
+    return tag.find_first_of(" \t\r\n[") == std::string_view::npos;
+}
+
 void SubjectTokens(TokenWriter& out, std::string_view value) {
     EmitEncodedWordCharsets(out, "subject:", value);
     const bool encoded = value.find("=?") != std::string_view::npos;
+    const bool tagged = value.find('[') != std::string_view::npos;
     std::size_t letters = 0;
     std::size_t capitals = 0;
     bool any_word = false;
+    bool any_tag = false;
     ForEachRun(value, IsWordChar, [&](std::string_view word) {
-        if (encoded && InsideEncodedWord(value, static_cast<std::size_t>(word.data() - value.data()))) return true;
+        const auto position = static_cast<std::size_t>(word.data() - value.data());
+        if (encoded && InsideEncodedWord(value, position)) return true;
+        if (tagged && InsideSubjectTag(value, position)) {
+            if (!any_tag) out.Emit("subject:tag");
+            any_tag = true;
+            return true;
+        }
         for (const char c : word) {
             letters += IsAsciiLetter(static_cast<unsigned char>(c)) ? 1 : 0;
             capitals += IsUpper(static_cast<unsigned char>(c)) ? 1 : 0;

@@ -9,6 +9,7 @@ namespace tarn::rules {
 // Tokens of one header field, as received (continuation lines included): "header:" and its
 // name, then the tokens of its value by what the field holds:
 // - Subject: words, runs of "!?$*", the charsets of encoded words, a subject in capitals;
+//   a mailing list's tag in brackets ("[ILUG]") gives "subject:tag" instead of its words;
 // - From, Reply-To (the author): each address (local part, host and parent domains), the words
 //   of the display names, "noname" without any;
 // - Sender, Return-Path, Errors-To (the sending system, often a mailing list's server): the

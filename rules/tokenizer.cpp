@@ -5,6 +5,7 @@
 #include "rules/body_tokens.h"
 #include "rules/char_class.h"
 #include "rules/header_tokens.h"
+#include "rules/list_footer.h"
 
 namespace tarn::rules {
 
@@ -68,7 +69,10 @@ void Tokenize(std::string_view text, TokenSink& sink) {
     TokenWriter out(sink);
     const std::size_t headers = ReadHeaderFields(
         text, [&](std::string_view name, std::string_view value) { EmitHeaderFieldTokens(out, name, value); });
-    EmitBodyTokens(out, text.substr(headers));
+    const std::string_view body = text.substr(headers);
+    const std::size_t footer = ListFooterStart(body);
+    if (footer != std::string_view::npos) out.Emit("body:listfooter");
+    EmitBodyTokens(out, body.substr(0, footer));
 }
 
 }  // namespace tarn::rules

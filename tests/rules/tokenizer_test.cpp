@@ -35,7 +35,8 @@ TEST(HeaderTokens, FieldsOfTheRecipientsOwnSystemGiveNothingAtAll) {
         "\tby mx.example.org (8.11.6/8.11.6) with ESMTP id g7MFYOZ12548\n"
         "\tfor <user@example.org>; Thu, 22 Aug 2002 16:34:25 +0100\n"
         "Delivered-To: user@example.org\nX-Virus-Scanned: by amavisd-new\nX-Status: RO\n"
-        "X-Spam-Status: No, hits=0\nX-MailScanner-Information: clean\nX-Odd: 1\n\nbody");
+        "X-Spam-Status: No, hits=0\nX-MailScanner-Information: clean\nX-Odd: 1\n"
+        "X-Authentication-Warning: lists.example.org: mailman set sender to dev-admin@example.org\n\nbody");
     for (const auto& token : tokens) {
         EXPECT_THAT(token, AllOf(Not(::testing::StartsWith("received")), Not(::testing::HasSubstr("example")),
                                  Not(::testing::HasSubstr("virus")), Not(::testing::HasSubstr("status")),
@@ -51,6 +52,17 @@ TEST(HeaderTokens, SubjectGivesWordsPunctuationRunsEncodedCharsetsAndCapitals) {
     EXPECT_THAT(tokens, Not(Contains("subject:xoo6ww")));  // the encoded text itself says nothing
     EXPECT_THAT(TokensOf("Subject: Lunch on Friday?\n\n"), Not(Contains("subject:capitals")));
     EXPECT_THAT(TokensOf("Subject: \n\n"), Contains("subject:none"));
+}
+
+TEST(HeaderTokens, AMailingListsTagInTheSubjectGivesNoWords) {
+    const auto tokens = TokensOf("Subject: Re: [ILUG] modem [OT] problems [not a tag]\n\n");
+    EXPECT_THAT(tokens, IsSupersetOf({"subject:tag", "subject:re", "subject:modem", "subject:problems",
+                                      "subject:not"}));
+    EXPECT_THAT(tokens,
+                AllOf(Not(Contains("subject:^ilug")), Not(Contains("subject:ilug")), Not(Contains("subject:ot"))));
+    // An unclosed bracket, or one closed too far away, tags nothing.
+    EXPECT_THAT(TokensOf("Subject: [save 50% on everything you want today, friend\n\n"), Contains("subject:save"));
+    EXPECT_THAT(TokensOf("Subject: Fwd: [x]\n\n"), AllOf(Contains("subject:tag"), Not(Contains("subject:none"))));
 }
 
 TEST(HeaderTokens, AuthorFieldsGiveLocalPartsHostsAndNames) {
@@ -102,13 +114,32 @@ TEST(HeaderTokens, TypeMailerAndDateGiveWhatTellsOfTheSender) {
 
 TEST(HeaderTokens, ReferencesAndMailingListFieldsGiveTheirNamesOnly) {
     const auto tokens = TokensOf(
-        "References: <a@b.example>\nX-BeenThere: dev@lists.example.org\n"
+        "References: <a@b.example>\nX-BeenThere: dev@lists.example.org\nX-Mailman-Version: 2.0.13\n"
         "List-Unsubscribe: <http://lists.example.org/listinfo/dev>\nList-Id: Developers <dev.lists.example.org>\n"
         "Precedence: bulk\n\n");
     EXPECT_THAT(tokens, IsSupersetOf({"header:references", "header:x-beenthere", "header:list-unsubscribe",
                                       "header:list-id", "precedence:bulk"}));
     EXPECT_THAT(tokens, AllOf(Not(Contains("list-id:developers")), Not(Contains("list-unsubscribe:listinfo")),
-                              Not(Contains("x-beenthere:dev")), Not(Contains("references:b.example"))));
+                              Not(Contains("x-beenthere:dev")), Not(Contains("references:b.example")),
+                              Not(Contains("x-mailman-version:2.0.13"))));
+}
+
+TEST(BodyTokens, AMailingListsFooterGivesOneTokenAndNoWords) {
+    const std::string message = "Subject: modems\n\nMy modem hangs up.\n\n";
+    const auto mailman = TokensOf(message +
+                                  "_______________________________________________\n"
+                                  "Dev mailing list\nDev@lists.example.org\n"
+                                  "http://lists.example.org/mailman/listinfo/dev\n");
+    EXPECT_THAT(mailman, IsSupersetOf({"modem", "hangs", "body:listfooter"}));
+    EXPECT_THAT(mailman,
+                AllOf(Not(Contains("mailing")), Not(Contains("email:user:dev")), Not(Contains("url:path:listinfo"))));
+    // A signature line starts the footer too; without any separator the footer is the link's line.
+    const auto signature =
+        TokensOf(message + "-- \nIrish Linux Users' Group\nhttp://www.example.ie/mailman/listinfo/ilug\n");
+    EXPECT_THAT(signature, AllOf(Contains("modem"), Not(Contains("irish")), Not(Contains("url:example.ie"))));
+    const auto bare = TokensOf(message + "Tea lovers\nSee http://example.org/listinfo/tea for help\n");
+    EXPECT_THAT(bare, AllOf(Contains("lovers"), Not(Contains("help")), Contains("body:listfooter")));
+    EXPECT_THAT(TokensOf(message + "Nothing of a list here.\n"), Not(Contains("body:listfooter")));
 }
 
 TEST(BodyTokens, WordsAreLoweredAndLimitedInLength) {

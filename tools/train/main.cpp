@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
                 done = Build(command, messages);
                 break;
             case Command::CrossValidate:
-                PrintCrossValidation(std::cout, CrossValidate(messages, command.training, command.folds, command.dealing),
+                PrintCrossValidation(std::cout,
+                                     CrossValidate(messages, command.training, command.folds, command.dealing),
                                      command.training.parameters);
                 done = true;
                 break;
