@@ -112,8 +112,10 @@ TEST(CorrespondentOf, NamesTheListBeforeTheSenderAndReadsOnlyTheHeader) {
     EXPECT_EQ(CorrespondentOf("X-BeenThere: irish@linux.ie\r\nFrom: bob@example.com\r\n\r\n"),
               "x-beenthere:irish@linux.ie");
     EXPECT_EQ(CorrespondentOf("Subject: hi\nFROM: Bob@Example.com\n\n"), "from:bob@example.com");
-    // A field of the same name in the body, or one whose name only starts alike, is not the sender.
+    // A field of the same name in the body (after a blank line, or directly after the header
+    // as the add-in joins them), or one whose name only starts alike, is not the sender.
     EXPECT_EQ(CorrespondentOf("Subject: hi\nFrom-Address: x@y.z\n\nFrom: body@example.com\n"), "");
+    EXPECT_EQ(CorrespondentOf("Subject: hi\n<html>\nFrom: body@example.com\n"), "");
 }
 
 TEST(DealFolds, ByCorrespondentKeepsAListInOneFoldAndDealsSpamInBlocks) {

@@ -5,33 +5,12 @@
 #include <utility>
 
 #include "rules/char_class.h"
+#include "rules/header_fields.h"
 #include "rules/text_match.h"
 
 namespace tarn::tools::train {
 
 namespace {
-
-// The value of the first field of the header named `lower_name` (lower case, without the
-// colon), continuation lines included; empty when the header has no such field.
-std::string_view FieldValue(std::string_view text, std::string_view lower_name) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t newline = text.find('\n', at);
-        const std::size_t next = newline == std::string_view::npos ? text.size() : newline + 1;
-        const std::string_view line = text.substr(at, next - at);
-        if (line == "\n" || line == "\r\n") break;
-        if (rules::StartsWithNoCase(line, lower_name) && line.substr(lower_name.size()).starts_with(':')) {
-            std::size_t end = next;
-            while (end < text.size() && (text[end] == ' ' || text[end] == '\t')) {
-                const std::size_t after = text.find('\n', end);
-                end = after == std::string_view::npos ? text.size() : after + 1;
-            }
-            return text.substr(at + lower_name.size() + 1, end - at - lower_name.size() - 1);
-        }
-        at = next;
-    }
-    return {};
-}
 
 // The address of a field value: what stands in angle brackets, or else the whole value.
 std::string AddressOf(std::string_view value) {
@@ -48,10 +27,16 @@ std::string AddressOf(std::string_view value) {
 }  // namespace
 
 std::string CorrespondentOf(std::string_view screening_text) {
+    // The fields that name a correspondent, the list's before the sender's.
     constexpr std::array<std::string_view, 5> Fields = {"list-id", "x-beenthere", "list-post", "sender", "from"};
-    for (const std::string_view field : Fields) {
-        const std::string_view value = FieldValue(screening_text, field);
-        if (!rules::TrimSpace(value).empty()) return std::string(field) + ':' + AddressOf(value);
+    std::array<std::string_view, Fields.size()> values{};
+    rules::ReadHeaderFields(screening_text, [&](std::string_view name, std::string_view value) {
+        for (std::size_t i = 0; i < Fields.size(); ++i) {
+            if (values[i].empty() && rules::EqualsNoCase(name, Fields[i])) values[i] = rules::TrimSpace(value);
+        }
+    });
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        if (!values[i].empty()) return std::string(Fields[i]) + ':' + AddressOf(values[i]);
     }
     return {};
 }
