@@ -4,6 +4,13 @@
 
 namespace tarn::addin {
 
+namespace {
+
+// In the installation folder, beside the lists.
+constexpr std::string_view DiagnosticsFileName = "Tarn4OL.log";
+
+}  // namespace
+
 void TTarnAddin::Startup() {
     captions_ = store::LoadCaptionsAndStrings(directory_);
     settings_.move_to_folder = 0;
@@ -11,28 +18,28 @@ void TTarnAddin::Startup() {
     settings_.reporting_interval = 1;
     settings_.protection_level = 3;
 
-    // Each guarded step that fails is abandoned silently: without lists the commands that use
-    // them fail when used, without a hook that folder's mail is not watched.
-    try {
+    // Each guarded step that fails is abandoned, shown to no one but written to the
+    // diagnostics log: without lists the commands that use them fail when used, without a
+    // hook that folder's mail is not watched.
+    auto& diagnostics = services_.diagnostics;
+    platform::Contain(diagnostics, "Startup (dictionaries and lists)", [this] {
         engine_.LoadDictionaries();
-        lists_ = store::UserLists::CreateLists(directory_);
-    } catch (...) {
-    }
-    try {
+        lists_ = store::UserLists::CreateLists(directory_, services_.diagnostics);
+    });
+    platform::Contain(diagnostics, "Startup (Inbox hook)", [this] {
         const auto inbox = application_->GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::Inbox);
         inbox_items_ = inbox->Items()->OnItemAdd([this](const host::ItemPtr& item) { OnInboxItemAdd(item); });
-    } catch (...) {
-    }
-    try {
+    });
+    platform::Contain(diagnostics, "Startup (Sent Items hook)", [this] {
         const auto sent = application_->GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::SentMail);
         sent_items_ = sent->Items()->OnItemAdd([this](const host::ItemPtr& item) { OnSentItemAdd(item); });
-    } catch (...) {
-    }
+    });
 
     // The hooks are in place before the settings load: mail arriving meanwhile is screened
     // with the settings in force at that moment.
     settings_.alphabet_groups = std::string(store::AllAlphabetsBlocked);
-    store::LoadSettings(services_.registry, settings_);
+    store::LoadSettings(services_.registry, settings_, diagnostics);
+    diagnostics.SetFile(directory_ / DiagnosticsFileName, settings_.diagnostics);
 
     if (settings_.show_splash) {
         dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
@@ -48,13 +55,11 @@ void TTarnAddin::Startup() {
 void TTarnAddin::Shutdown() noexcept {
     if (!started_) return;  // nothing read at start-up is written back over the user's files
     started_ = false;
-    try {
-        store::SaveSettings(services_.registry, settings_);
-        try {
-            ReportIfDue();
-        } catch (...) {
-            // A report that cannot be made at exit does not cost the user the lists.
-        }
+    // Outlook is closing: nothing is shown, but every failure is written down.
+    platform::Contain(services_.diagnostics, "Shutdown", [this] {
+        store::SaveSettings(services_.registry, settings_, services_.diagnostics);
+        // A report that cannot be made at exit does not cost the user the lists.
+        platform::Contain(services_.diagnostics, "Shutdown (report at exit)", [this] { ReportIfDue(); });
         engine_.UnLoadDictionaries();
         if (lists_) {
             lists_->SaveListsAtShutdown();
@@ -63,9 +68,7 @@ void TTarnAddin::Shutdown() noexcept {
         inbox_items_.Reset();
         sent_items_.Reset();
         report_timer_.reset();
-    } catch (...) {
-        // Outlook is closing: nothing is shown.
-    }
+    });
 }
 
 }  // namespace tarn::addin

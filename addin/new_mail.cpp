@@ -1,9 +1,11 @@
-// Screening of the mail that arrives in the Inbox, and the friends that sent mail makes.
+// Screening of the mail that arrives in the Inbox, and the friends that sent mail makes: each
+// recipient's address, never the names shown (a name is no part of any sender's address).
 #include "addin/tarn_addin.h"
 #include "host/constants.h"
 #include "platform/locale_format.h"
 #include "quarantine/report_row.h"
 #include "screening/english_score.h"
+#include "screening/recipient_addresses.h"
 #include "screening/screening_rules.h"
 
 namespace tarn::addin {
@@ -73,15 +75,14 @@ void TTarnAddin::Judge(host::Item& item, const ScreeningInputs& inputs, Screenin
 // The report row and the move form one step: a failure in it is ignored, so a row may be
 // pending for a message that stayed in the Inbox.
 void TTarnAddin::MoveSpam(const host::ItemPtr& item, host::Folder& destination, ScreeningOutcome& outcome) noexcept {
-    try {
+    // When this fails the item stays where it is.
+    platform::Contain(services_.diagnostics, "OnInboxItemAdd", [&] {
         report_.AddRow(quarantine::InboxReportRow(view_.ReadDisplayTo(*item),
                                                   view_.ReadItemProperty(*item, platform::prop_tag::Subject),
                                                   outcome.reason, view_.ReadSenderAddress(*item)));
         item->Move(destination);
         outcome.moved = true;
-    } catch (...) {
-        // The item stays where it is.
-    }
+    });
 }
 
 void TTarnAddin::OnInboxItemAdd(const host::ItemPtr& item) noexcept {
@@ -95,40 +96,31 @@ void TTarnAddin::OnInboxItemAdd(const host::ItemPtr& item) noexcept {
             if (outcome.spam) {
                 report_.CountSpam();
                 if (report_.FSpamSinceReport() > ReportAfterSpam) {
-                    try {
-                        ProduceInboxReport();
-                    } catch (...) {
-                        // The rows stay pending; this message is still moved and reported.
-                    }
+                    // A failed report keeps its rows; this message is still moved and reported.
+                    platform::Contain(services_.diagnostics, "ProduceInboxReport", [this] { ProduceInboxReport(); });
                 }
                 MoveSpam(item, *destination, outcome);
             }
         }
-    } catch (const std::exception& error) {
-        outcome.decision = ScreeningOutcome::Decision::Failed;
-        outcome.failure = error.what();
     } catch (...) {
         outcome.decision = ScreeningOutcome::Decision::Failed;
-        outcome.failure = "unknown failure";
+        outcome.failure = platform::CurrentFailureText();
+        services_.diagnostics.Record("OnInboxItemAdd", outcome.failure);
     }
     if (observer_) {
-        try {
-            observer_(item, outcome);
-        } catch (...) {
-            // Whoever watches must not break the screening.
-        }
+        // Whoever watches must not break the screening.
+        platform::Contain(services_.diagnostics, "ScreeningObserver", [&] { observer_(item, outcome); });
     }
 }
 
 void TTarnAddin::OnSentItemAdd(const host::ItemPtr& item) noexcept {
-    try {
-        if (lists_ && item->Class() == host::item_class::Mail) {
-            lists_->List(store::ListKind::FriendSenders).Add(view_.ReadDisplayTo(*item));
-        }
-    } catch (...) {
-        // A sent message whose recipients cannot be read adds nothing; nor does any message
-        // when the lists could not be loaded.
-    }
+    // A sent message whose recipients cannot be read adds nothing; nor does any message when
+    // the lists could not be loaded.
+    platform::Contain(services_.diagnostics, "OnSentItemAdd", [&] {
+        if (!lists_ || item->Class() != host::item_class::Mail) return;
+        auto& friends = lists_->List(store::ListKind::FriendSenders);
+        for (auto& address : screening::RecipientAddresses(*item)) friends.Add(std::move(address));
+    });
 }
 
 }  // namespace tarn::addin

@@ -16,7 +16,9 @@ ScreeningInputs TTarnAddin::ReadScreeningInputs(host::Item& item) const {
     std::string headers;
     if (view_.AnswersMessage(item)) {
         headers = view_.ReadTransportHeaders(item);
-        inputs.charset = screening::ExtractCharset(headers);
+        // A charset that cannot be extracted is none: the message is screened without it.
+        platform::Contain(services_.diagnostics, "ExtractCharset",
+                          [&] { inputs.charset = screening::ExtractCharset(headers); });
     }
     std::string body = view_.ReadHtmlBody(item);
     if (body.empty()) body = view_.ReadBody(item);

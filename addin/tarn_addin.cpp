@@ -24,13 +24,12 @@ TTarnAddin::TTarnAddin(host::ApplicationPtr application, platform::Services& ser
 TTarnAddin::~TTarnAddin() = default;
 
 void TTarnAddin::ReportError(const std::exception& error) noexcept {
-    try {
+    services_.diagnostics.Record("ReportError", error.what());
+    platform::Contain(services_.diagnostics, "ReportError", [&] {
         const std::u16string text = std::u16string(FriendlyName) + u" error: the add-in has fired an exception.\r\n" +
                                     platform::Widen(error.what());
         services_.message_boxes.Show(text, std::u16string(FriendlyName), platform::MessageBoxKind::Error);
-    } catch (...) {
-        // Nothing more can be told.
-    }
+    });
 }
 
 host::FolderPtr TTarnAddin::GetQuarantineFolder() {
@@ -48,13 +47,8 @@ void TTarnAddin::ReportIfDue() {
 void TTarnAddin::SetupReportTimer() {
     if (!report_timer_) return;
     report_timer_->SetInterval(quarantine::ReportTimerInterval(settings_.reporting_interval));
-    report_timer_->SetHandler([this] {
-        try {
-            ReportIfDue();
-        } catch (...) {
-            // A report that failed waits for the next tick; nothing leaves a timer message.
-        }
-    });
+    // A report that failed waits for the next tick; nothing leaves a timer message.
+    report_timer_->SetHandler([this] { platform::Contain(services_.diagnostics, "ReportIfDue", [this] { ReportIfDue(); }); });
 }
 
 }  // namespace tarn::addin

@@ -1,6 +1,7 @@
 #include "bench/bench_support.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <stdexcept>
 #include <variant>
@@ -17,7 +18,7 @@ const std::vector<host::sim::PropertyMap>& CorpusMessages() {
     static const std::vector<host::sim::PropertyMap> messages = [] {
         std::vector<host::sim::PropertyMap> read;
         tools::import::ReadMailbox(TARN_BENCH_CORPUS_DIR, [&](tools::import::MailboxEntry entry) {
-            if (auto* message = std::get_if<tools::import::ImportedMessage>(&entry)) read.push_back(std::move(message->properties));
+            if (auto* message = std::get_if<tools::import::ImportedMessage>(&entry)) read.push_back(std::move(message->content.properties));
         });
         if (read.empty()) throw std::runtime_error("no corpus at " TARN_BENCH_CORPUS_DIR " (run scripts/bootstrap)");
         return read;
@@ -52,6 +53,11 @@ StateFolder::~StateFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+void StderrDiagnostics::Record(std::string_view place, std::string_view failure) noexcept {
+    std::fprintf(stderr, "tarn_bench: %.*s: %.*s\n", static_cast<int>(place.size()), place.data(),
+                 static_cast<int>(failure.size()), failure.data());
+}
+
 void WriteSyntheticLists(const std::filesystem::path& folder, std::size_t entries) {
     std::mt19937 random(static_cast<unsigned>(entries));
     const auto word = [&](std::size_t length) {
@@ -60,7 +66,8 @@ void WriteSyntheticLists(const std::filesystem::path& folder, std::size_t entrie
         return text;
     };
     // The lists as the add-in writes them: sorted, one entry per line.
-    const auto lists = store::UserLists::CreateLists(folder);
+    StderrDiagnostics diagnostics;
+    const auto lists = store::UserLists::CreateLists(folder, diagnostics);
     for (const auto kind : {store::ListKind::ProtectedWords, store::ListKind::ForbiddenWords,
                             store::ListKind::FriendSenders, store::ListKind::BannedSenders}) {
         const bool senders = kind == store::ListKind::FriendSenders || kind == store::ListKind::BannedSenders;

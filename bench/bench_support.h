@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/sim/property_map.h"
+#include "platform/diagnostics.h"
 
 namespace tarn::bench {
 
@@ -28,6 +29,13 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// Failures the add-in contains while a benchmark runs, shown on stderr: a benchmark whose
+// work failed measures nothing worth reading.
+class StderrDiagnostics final : public platform::Diagnostics {
+public:
+    void Record(std::string_view place, std::string_view failure) noexcept override;
 };
 
 // Writes the four list files with `entries` made-up entries each: words for the word lists,

@@ -13,10 +13,11 @@ namespace {
 
 void StartupWork(benchmark::State& state) {
     StateFolder folder;
+    StderrDiagnostics diagnostics;
     WriteSyntheticLists(folder.Path(), 10000);
     {
         platform::RegFileRegistry registry(folder.Path() / "registry.reg");
-        store::SaveSettings(registry, store::Settings{});
+        store::SaveSettings(registry, store::Settings{}, diagnostics);
     }
     screening::RulesEngine engine(platform::OwnModuleFolder(), {});
     PerItemTimes times;
@@ -24,10 +25,10 @@ void StartupWork(benchmark::State& state) {
         times.Time([&] {
             platform::RegFileRegistry registry(folder.Path() / "registry.reg");
             store::Settings settings;
-            store::LoadSettings(registry, settings);
+            store::LoadSettings(registry, settings, diagnostics);
             const auto captions = store::LoadCaptionsAndStrings(folder.Path());
             engine.LoadDictionaries();
-            const auto lists = store::UserLists::CreateLists(folder.Path());
+            const auto lists = store::UserLists::CreateLists(folder.Path(), diagnostics);
             benchmark::DoNotOptimize(lists.get());
             benchmark::DoNotOptimize(captions.CharSet());
         });

@@ -44,12 +44,11 @@ void EmptyQuarantine(host::Application& application, const store::Captions& capt
         const auto item = quarantine->Items()->Item(index);
         if (item->Class() != host::item_class::Mail) continue;
         window.SetPosition(static_cast<int>(count - index));
-        try {
+        const bool deleted = platform::Contain(services.diagnostics, "EmptyQuarantine", [&] {
             window.SetDetail(platform::Widen(view.ReadSubject(*item)));
             item->Delete();
-        } catch (...) {
-            window.SetDetail(captions[Caption::sPleaseWait]);
-        }
+        });
+        if (!deleted) window.SetDetail(captions[Caption::sPleaseWait]);
     }
 }
 

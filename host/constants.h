@@ -20,6 +20,9 @@ inline constexpr long Contact = 40;
 inline constexpr long Mail = 43;
 }  // namespace item_class
 
+// How a recipient is addressed (OlMailRecipientType).
+enum class RecipientType : int { To = 1, Cc = 2, Bcc = 3 };
+
 // Values of a folder's DefaultItemType member (OlItemType).
 namespace item_type {
 inline constexpr int Mail = 0;

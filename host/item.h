@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "host/recipients.h"
 #include "platform/mapi.h"
 
 namespace tarn::host {
@@ -22,6 +23,8 @@ public:
     virtual void Move(Folder& destination) = 0;
     // "Delete": the item goes to Deleted Items (or is removed when it is already there).
     virtual void Delete() = 0;
+    // "Recipients": whom a mail item is addressed to (an empty collection for other items).
+    virtual std::shared_ptr<host::Recipients> Recipients() = 0;
 };
 
 using ItemPtr = std::shared_ptr<Item>;

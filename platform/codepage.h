@@ -9,6 +9,9 @@ namespace tarn::platform {
 // Windows converts with the ANSI code page of the machine; Linux with Windows-1252, the
 // code page of the add-in's Western European users.
 
+// The number of the ANSI code page the 8-bit text is in (1252 on Linux).
+unsigned AnsiCodePage();
+
 // ANSI to UTF-16. Every byte converts.
 std::u16string Widen(std::string_view ansi);
 // UTF-16 to ANSI; a character the code page lacks becomes '?'.

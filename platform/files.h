@@ -25,8 +25,21 @@ std::string ReadFileShared(const std::filesystem::path& path);
 
 // Replaces the content of a file without ever leaving it truncated: the bytes go to a new
 // file in the same folder, are flushed to the disk, and the new file then takes the old one's
-// place. When anything fails the old file stays whole and FileError is raised.
+// place. A symbolic link is written through: its target is replaced, in the target's folder,
+// and the link stays. A read-only file is not replaced. When anything fails the old file stays
+// whole and FileError is raised.
 void ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes);
+
+// The file a path names once every symbolic link on the way is followed; the path itself when
+// it names no link. A link to nothing gives the file it would create.
+std::filesystem::path ResolveLinks(const std::filesystem::path& path);
+
+// The name ReplaceFileContent gives its new file until it takes the old one's place:
+// ".NAME.tmp-" and six letters or digits. Exposed for RemoveStaleTemporaries and its tests.
+std::filesystem::path TemporaryNamePrefix(const std::filesystem::path& file);
+
+// Removes what a replacement of this file that was killed half-way left beside its target.
+void RemoveStaleTemporaries(const std::filesystem::path& file);
 
 // The file of that name in the folder, found without regard to letter case; the name as
 // given when the folder holds none. (Windows file names ignore case already.)

@@ -279,11 +279,9 @@ std::unique_ptr<RegistryKey> RegFileRegistry::OpenKey(std::string_view path, boo
     std::string full = FullPath(path);
     if (Find(full) == nullptr) {
         if (!create) return nullptr;
-        try {
-            Commit([&] { keys_.push_back({full, {}}); });
-        } catch (const RegistryError&) {
-            return nullptr;
-        }
+        // A new key reaches the file with its first value: a file that cannot be written then
+        // says so through the write that needed it, naming the file.
+        keys_.push_back({full, {}});
     }
     return std::make_unique<RegFileKey>(*this, std::move(full));
 }

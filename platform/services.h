@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/diagnostics_log.h"
 #include "platform/locale_format.h"
 #include "platform/mapi.h"
 #include "platform/message_box.h"
@@ -22,6 +23,7 @@ struct Services {
     TimerFactory& timers;
     Registry& registry;
     MapiLibrary& mapi;
+    DiagnosticsLog& diagnostics;
 };
 
 }  // namespace tarn::platform

@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "quarantine/placeholders.h"
+#include "quarantine/report_page_head.h"
 #include "screening/text_tools.h"
 
 namespace tarn::quarantine {
@@ -35,7 +36,7 @@ std::string InboxReport::DateTimeText() const {
 }
 
 std::string InboxReport::ComposePage(host::Application& application) const {
-    std::string page = TemplateText("HTMLHEADERS");
+    std::string page = ReportPageHead(code_page_);
     std::string heading = TemplateText("SUBJECTINBOX");
     ReplacePlaceholder(heading, "$date$", DateTimeText());
     ReplacePlaceholder(heading, "$Folder$", "INBOX");

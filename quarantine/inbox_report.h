@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/application.h"
+#include "platform/codepage.h"
 #include "platform/services.h"
 #include "store/settings.h"
 
@@ -24,8 +25,10 @@ public:
 // browser on a timer, when Outlook closes, on demand, or after more than 100 spam messages.
 class InboxReport {
 public:
-    InboxReport(std::filesystem::path installation_directory, platform::Services& services)
-        : directory_(std::move(installation_directory)), services_(services) {}
+    // The page declares the code page its rows are in: the machine's ANSI code page.
+    InboxReport(std::filesystem::path installation_directory, platform::Services& services,
+                unsigned code_page = platform::AnsiCodePage())
+        : directory_(std::move(installation_directory)), services_(services), code_page_(code_page) {}
 
     const std::vector<std::string>& ReportRows() const noexcept { return rows_; }
     void AddRow(std::string row) { rows_.push_back(std::move(row)); }
@@ -52,6 +55,7 @@ private:
 
     std::filesystem::path directory_;
     platform::Services& services_;
+    unsigned code_page_;
     std::vector<std::string> rows_;
     std::int8_t spam_since_report_ = 0;
 };

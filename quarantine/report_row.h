@@ -8,7 +8,8 @@ namespace tarn::quarantine {
 // The text cut to `limit` characters, the last three being "..." when it was longer.
 std::u16string TruncateWithEllipsis(const std::u16string& text, std::size_t limit);
 
-// Text from a message made safe to stand in a report page: & < > " ' become entities.
+// Text from a message made safe to stand in a report page: & < > " ' become entities, and so
+// does $, so that a subject holding "$nbmsgs$" is shown as written, not as a count.
 std::u16string HtmlEscaped(std::u16string_view text);
 
 // One row of the inbox report for a spam message: recipients, subject in bold with the

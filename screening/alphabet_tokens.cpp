@@ -13,7 +13,7 @@ const std::array<std::string_view, 12> AlphabetGroupTable = {
     "iso-8859-7#28597#windows-1253#1253#",
     "iso-8859-8-i#38598#windows-1255#1255 #",
     "euc-jp#51932#iso-2022-jp#50220#csISO2022JP#50221#iso-2022-jp#932#",
-    "ks_c_5601-1987  949#euc-kr#51949#",
+    "ks_c_5601-1987#949#euc-kr#51949#",
     "windows-874#874#",
     "iso-8859-9#28599#windows-1254#1254#",
     "windows-1258#1258#",

@@ -10,7 +10,7 @@ namespace tarn::screening {
 // Charset names and Windows code page numbers of the twelve alphabet groups, in the order of
 // the options dialog (Arabic, Baltic, CentralEuropean, Chinese, Cyrillic, Greek, Hebrew,
 // Japanese, Korean, Thai, Turkish, Vietnamese), each followed by "#". Used exactly as they
-// stand, blanks included.
+// stand, blanks included (two tokens end in a blank and so never match a charset name).
 extern const std::array<std::string_view, 12> AlphabetGroupTable;
 
 // The charset tokens of the blocked alphabet groups, refilled before every screening.

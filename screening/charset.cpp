@@ -31,29 +31,25 @@ std::size_t AfterParameterName(std::string_view match) {
 
 }  // namespace
 
-std::string ExtractCharset(std::string_view transport_headers) noexcept {
-    try {
-        std::string match = FirstMatch(transport_headers, ParameterPattern);
-        if (match.empty()) match = FirstMatch(transport_headers, SubjectPattern);
-        if (match.empty()) match = FirstMatch(transport_headers, ShortSubjectPattern);
-        if (match.empty()) return {};
+std::string ExtractCharset(std::string_view transport_headers) {
+    std::string match = FirstMatch(transport_headers, ParameterPattern);
+    if (match.empty()) match = FirstMatch(transport_headers, SubjectPattern);
+    if (match.empty()) match = FirstMatch(transport_headers, ShortSubjectPattern);
+    if (match.empty()) return {};
 
-        std::string_view name = match;
-        if (const auto start = AfterParameterName(name); start != std::string_view::npos) {
-            name = name.substr(start);
-        } else {
-            // "=?name?" of an encoded word: the text between the first two question marks.
-            const auto first = name.find('?');
-            const auto second = first == std::string_view::npos ? first : name.find('?', first + 1);
-            if (second == std::string_view::npos) return {};
-            name = name.substr(first + 1, second - first - 1);
-        }
-        std::string charset(name);
-        std::erase(charset, '"');
-        return std::string(TrimBlanksAndSemicolon(charset));
-    } catch (...) {
-        return {};
+    std::string_view name = match;
+    if (const auto start = AfterParameterName(name); start != std::string_view::npos) {
+        name = name.substr(start);
+    } else {
+        // "=?name?" of an encoded word: the text between the first two question marks.
+        const auto first = name.find('?');
+        const auto second = first == std::string_view::npos ? first : name.find('?', first + 1);
+        if (second == std::string_view::npos) return {};
+        name = name.substr(first + 1, second - first - 1);
     }
+    std::string charset(name);
+    std::erase(charset, '"');
+    return std::string(TrimBlanksAndSemicolon(charset));
 }
 
 }  // namespace tarn::screening

@@ -15,14 +15,6 @@ constexpr std::string_view AddressPattern = R"([_a-zA-Z\d\-\.]+@([_a-zA-Z\d\-]+(
 constexpr std::string_view QuotedNamePattern = R"('[_a-zA-Z\d\-\.\s]+')";
 constexpr std::string_view AddressModifiers = "xis-m";
 
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& ch : lower) {
-        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-    }
-    return lower;
-}
-
 // Every match of the pattern, lower-cased, `trim` characters cut from each end, joined by
 // CR LF; empty when the pattern does not match.
 std::string JoinMatches(std::string_view text, std::string_view pattern, std::size_t trim) {
@@ -36,6 +28,14 @@ std::string JoinMatches(std::string_view text, std::string_view pattern, std::si
 }
 
 }  // namespace
+
+std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& ch : lower) {
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    return lower;
+}
 
 std::string FirstMatch(std::string_view text, std::string_view pattern) {
     const auto match = TextPattern::Get(pattern).Find(text);

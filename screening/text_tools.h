@@ -6,6 +6,9 @@
 
 namespace tarn::screening {
 
+// The text with A to Z in lower case, as the add-in writes addresses; other bytes unchanged.
+std::string AsciiLower(std::string_view text);
+
 // The whole text of the first match of a pattern of the add-in's dialect (no modifiers), or
 // the empty string when there is none.
 std::string FirstMatch(std::string_view text, std::string_view pattern);

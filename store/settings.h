@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/diagnostics.h"
 #include "platform/registry.h"
 
 namespace tarn::store {
@@ -30,22 +31,26 @@ struct Settings {
     bool block_english = false;             // "BlockEnglish"
     bool only_address_book = false;         // "OnlyAddressBook"
     bool paused = false;                    // "Paused"
+    bool diagnostics = false;               // "Diagnostics": contained failures also go to a log file
+
+    bool operator==(const Settings&) const = default;
 };
 
-// Reads the settings key (creating it when missing) value by value, in a fixed order. A number
-// or Boolean that is missing or not a number, or a string value of another type, stops the
-// reading there: what was read stays, the rest keep their values, and "Alphabet Groups" is set
-// to block every alphabet. A missing string reads as empty. Nothing escapes.
-void LoadSettings(platform::Registry& registry, Settings& settings) noexcept;
+// Reads the settings key (creating it when missing) value by value, in a fixed order. A value
+// that is missing or of the wrong type keeps the value the setting holds, and the reading goes
+// on with the next one; "Alphabet Groups" missing or not a string blocks every alphabet. A
+// value of the wrong type, and a key that cannot be opened, are recorded. Nothing escapes.
+void LoadSettings(platform::Registry& registry, Settings& settings, platform::Diagnostics& diagnostics) noexcept;
 
 // Sets one setting by its registry value name ("BlockEnglish", "Move to Folder", "Alphabet
-// Groups"...; letter case ignored) from text: a decimal number for numbers and Booleans (the
-// numbers keep their low 8 bits), the text itself for strings. Raises std::invalid_argument
-// for an unknown name or a value that is no number.
+// Groups"...; letter case ignored) from text: a decimal number for numbers and Booleans, up to
+// twelve digits 0 or 1 for "Alphabet Groups". Raises std::invalid_argument for an unknown name
+// or a value the setting cannot hold: Booleans take 0 or 1, "Automatic Report" 0 or 1,
+// "Reporting Interval" 0 to 5, the other numbers 0 to 255.
 void ApplySetting(Settings& settings, std::string_view name, std::string_view value);
 
 // Writes every setting to the key (creating it when missing); the first write that fails stops
-// the writing, silently.
-void SaveSettings(platform::Registry& registry, const Settings& settings) noexcept;
+// the writing and is recorded.
+void SaveSettings(platform::Registry& registry, const Settings& settings, platform::Diagnostics& diagnostics) noexcept;
 
 }  // namespace tarn::store

@@ -37,6 +37,9 @@ void SortedTextList::Clear() noexcept {
 }
 
 SortedTextList::AddResult SortedTextList::Add(std::string entry) {
+    if (entry.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+        throw std::invalid_argument("a list entry cannot hold a line break or a NUL character");
+    }
     const auto place = std::lower_bound(entries_.begin(), entries_.end(), entry, Before);
     const auto index = static_cast<std::size_t>(place - entries_.begin());
     if (place != entries_.end() && Same(*place, entry)) return {index, false};

@@ -12,7 +12,7 @@ namespace tarn::store {
 // An ordered list of 8-bit texts kept sorted under the user locale's case-insensitive
 // comparison. Texts that differ only in letter case are one entry: adding another of them
 // leaves the list as it was. Entries are kept exactly as added (no trimming, no folding); an
-// empty text is a valid entry and sorts first.
+// empty text is a valid entry and sorts first. No entry holds CR, LF or NUL.
 class SortedTextList {
 public:
     SortedTextList();
@@ -31,6 +31,8 @@ public:
     const std::string& operator[](std::size_t index) const { return entries_.at(index); }
     const std::vector<std::string>& Entries() const noexcept { return entries_; }
 
+    // An entry is one line of the list's file: one holding a line break or a NUL would come
+    // back from the file as other entries, so it is refused with std::invalid_argument.
     AddResult Add(std::string entry);
     // Binary search under the list's comparison.
     std::optional<std::size_t> IndexOf(std::string_view entry) const;

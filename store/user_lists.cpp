@@ -31,12 +31,15 @@ const ListDefinition& DefinitionOf(ListKind kind) {
     return Definitions[static_cast<std::size_t>(kind)];
 }
 
-UserLists::UserLists(std::filesystem::path installation_directory) : directory_(std::move(installation_directory)) {}
+UserLists::UserLists(std::filesystem::path installation_directory, platform::Diagnostics& diagnostics)
+    : directory_(std::move(installation_directory)), diagnostics_(diagnostics) {}
 
-std::unique_ptr<UserLists> UserLists::CreateLists(std::filesystem::path installation_directory) {
-    std::unique_ptr<UserLists> lists(new UserLists(std::move(installation_directory)));
+std::unique_ptr<UserLists> UserLists::CreateLists(std::filesystem::path installation_directory,
+                                                  platform::Diagnostics& diagnostics) {
+    std::unique_ptr<UserLists> lists(new UserLists(std::move(installation_directory), diagnostics));
     for (const ListKind kind : CreationOrder) {
         lists->List(kind).Add(std::string(DefinitionOf(kind).marker));
+        platform::Contain(diagnostics, "CreateLists", [&] { platform::RemoveStaleTemporaries(lists->FilePath(kind)); });
         lists->Load(kind);
     }
     return lists;
@@ -50,13 +53,16 @@ void UserLists::Load(ListKind kind) {
     const auto path = FilePath(kind);
     if (!platform::FileExists(path)) return;
     std::string content;
-    try {
-        content = platform::ReadFileShared(path);
-    } catch (const platform::FileError&) {
+    if (!platform::Contain(diagnostics_, "LoadList", [&] { content = platform::ReadFileShared(path); })) {
         file_not_read_whole_[Index(kind)] = true;
         return;
     }
     file_not_read_whole_[Index(kind)] = content.find('\0') != std::string::npos;
+    if (file_not_read_whole_[Index(kind)]) {
+        diagnostics_.Record("LoadList", "\"" + platform::DisplayPath(path) +
+                                            "\" holds a NUL byte: the entries after it are not read, and the file "
+                                            "is not written until it can be read whole");
+    }
     List(kind).Assign(platform::SplitLines(content));
 }
 
@@ -79,12 +85,9 @@ void UserLists::SaveLists(SaveOrder order) const {
 }
 
 void UserLists::SaveListsAtShutdown() const noexcept {
+    // Nothing is shown while Outlook closes; the other lists are still written.
     for (const ListKind kind : OrderOf(SaveOrder::Shutdown)) {
-        try {
-            SaveList(kind);
-        } catch (...) {
-            // Nothing is shown while Outlook closes; the other lists are still written.
-        }
+        platform::Contain(diagnostics_, "SaveLists", [&] { SaveList(kind); });
     }
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/diagnostics.h"
 #include "store/sorted_text_list.h"
 
 namespace tarn::store {
@@ -27,8 +28,10 @@ class UserLists {
 public:
     // Creates the four lists (protected words, forbidden words, friend senders, banned
     // senders), each holding its marker and then, when its file exists, the file's content
-    // instead. A file that cannot be read leaves that list with its marker alone.
-    static std::unique_ptr<UserLists> CreateLists(std::filesystem::path installation_directory);
+    // instead. A file that cannot be read leaves that list with its marker alone, and is
+    // recorded. Temporary files that a save killed half-way left beside a list file go.
+    static std::unique_ptr<UserLists> CreateLists(std::filesystem::path installation_directory,
+                                                  platform::Diagnostics& diagnostics);
 
     SortedTextList& List(ListKind kind) { return lists_[Index(kind)]; }
     const SortedTextList& List(ListKind kind) const { return lists_[Index(kind)]; }
@@ -43,17 +46,18 @@ public:
     // Writes one list to its file; raises FileError when it cannot.
     void SaveList(ListKind kind) const;
     // Shutdown: every list is written on its own, so that a file that cannot be written does
-    // not cost the user the other lists. Failures are silent.
+    // not cost the user the other lists. Failures are recorded, not shown.
     void SaveListsAtShutdown() const noexcept;
 
     std::filesystem::path FilePath(ListKind kind) const;
 
 private:
-    explicit UserLists(std::filesystem::path installation_directory);
+    UserLists(std::filesystem::path installation_directory, platform::Diagnostics& diagnostics);
     static std::size_t Index(ListKind kind) { return static_cast<std::size_t>(kind); }
     void Load(ListKind kind);
 
     std::filesystem::path directory_;
+    platform::Diagnostics& diagnostics_;
     std::array<SortedTextList, 4> lists_;
     // A list whose existing file could not be read whole (locked, unreadable, or cut short by
     // a NUL byte): writing the list would destroy the entries it could not read, so the file

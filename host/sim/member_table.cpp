@@ -85,6 +85,7 @@ constexpr auto kMembers = std::to_array<std::string_view>({
     "Item.Delete",
     "Item.MAPIOBJECT",
     "Item.Move",
+    "Item.Recipients",
     "Items.Count",
     "Items.Item",
     "Items.OnItemAdd",
@@ -101,6 +102,9 @@ constexpr auto kMembers = std::to_array<std::string_view>({
     "Pane.QueryOutlookBarPane",
     "Panes.Count",
     "Panes.Item",
+    "Recipient.Address",
+    "Recipients.Count",
+    "Recipients.Item",
     "Selection.Count",
     "Selection.Item",
 });

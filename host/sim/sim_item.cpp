@@ -4,19 +4,26 @@
 #include "host/sim/sim_host.h"
 #include "host/sim/sim_items.h"
 #include "host/sim/sim_mapi.h"
+#include "host/sim/sim_recipients.h"
 
 namespace tarn::host::sim {
 
-SimItem::SimItem(std::weak_ptr<SimHost> host, long item_class, PropertyMap properties)
+SimItem::SimItem(std::weak_ptr<SimHost> host, long item_class, ItemContent content)
     : SimObject(std::move(host), "Item"),
       class_(item_class),
-      properties_(std::make_shared<const PropertyMap>(std::move(properties))) {}
+      properties_(std::make_shared<const PropertyMap>(std::move(content.properties))),
+      recipients_(std::move(content.recipients)) {}
 
 long SimItem::Class() { return Read("Class", class_); }
 
 std::shared_ptr<platform::MapiObject> SimItem::MAPIOBJECT() {
     Guard("MAPIOBJECT");
     return std::make_shared<SimMapiObject>(properties_, answers_message_);
+}
+
+std::shared_ptr<host::Recipients> SimItem::Recipients() {
+    Guard("Recipients");
+    return std::make_shared<SimRecipients>(HostLink(), recipients_);
 }
 
 void SimItem::Move(host::Folder& destination) {

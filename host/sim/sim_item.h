@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "host/item.h"
-#include "host/sim/property_map.h"
+#include "host/sim/item_content.h"
 #include "host/sim/sim_object.h"
 
 namespace tarn::host::sim {
@@ -15,7 +15,7 @@ class SimFolder;
 // store for good raise HostError.
 class SimItem final : public host::Item, public SimObject, public std::enable_shared_from_this<SimItem> {
 public:
-    SimItem(std::weak_ptr<SimHost> host, long item_class, PropertyMap properties);
+    SimItem(std::weak_ptr<SimHost> host, long item_class, ItemContent content);
 
     long Class() override;
     std::shared_ptr<platform::MapiObject> MAPIOBJECT() override;
@@ -24,11 +24,14 @@ public:
     void Move(host::Folder& destination) override;
     // To Deleted Items (one ItemAdd there), or out of the store when it already is there.
     void Delete() override;
+    // A new snapshot of the recipient table at each call, as Outlook gives.
+    std::shared_ptr<host::Recipients> Recipients() override;
 
     // The test host's own view, unguarded.
     // The folder holding the item; null once it has been removed from the store.
     std::shared_ptr<SimFolder> Location() const noexcept { return location_.lock(); }
     const PropertyMap& Properties() const noexcept { return *properties_; }
+    const std::vector<RecipientEntry>& RecipientEntries() const noexcept { return recipients_; }
     // Whether MAPI objects handed out from now on answer IMessage.
     void SetAnswersMessage(bool answers) noexcept { answers_message_ = answers; }
     // Puts the item into the destination (null: out of the store) as Move does.
@@ -39,6 +42,7 @@ private:
 
     long class_;
     std::shared_ptr<const PropertyMap> properties_;
+    std::vector<RecipientEntry> recipients_;
     bool answers_message_ = true;
     std::weak_ptr<SimFolder> location_;
 };

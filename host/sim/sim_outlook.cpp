@@ -32,7 +32,13 @@ std::shared_ptr<SimFolder> SimOutlook::AddFolder(const std::shared_ptr<SimFolder
 
 std::shared_ptr<SimItem> SimOutlook::AddItem(const std::shared_ptr<SimFolder>& folder, PropertyMap properties,
                                              long item_class) {
-    auto item = std::make_shared<SimItem>(host_, item_class, std::move(properties));
+    auto item = std::make_shared<SimItem>(host_, item_class, ItemContent{std::move(properties), {}});
+    item->PlaceIn(folder);
+    return item;
+}
+
+std::shared_ptr<SimItem> SimOutlook::AddMail(const std::shared_ptr<SimFolder>& folder, ItemContent content) {
+    auto item = std::make_shared<SimItem>(host_, host::item_class::Mail, std::move(content));
     item->PlaceIn(folder);
     return item;
 }

@@ -53,6 +53,8 @@ public:
     // Appends an item to the folder and queues one ItemAdd there.
     std::shared_ptr<SimItem> AddItem(const std::shared_ptr<SimFolder>& folder, PropertyMap properties,
                                      long item_class = host::item_class::Mail);
+    // The same for a mail item with its recipients.
+    std::shared_ptr<SimItem> AddMail(const std::shared_ptr<SimFolder>& folder, ItemContent content);
 
     // Explorers. Opening one makes it the active explorer and window and queues NewExplorer;
     // closing one takes it out of Explorers at once and queues its Close.

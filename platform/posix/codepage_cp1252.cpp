@@ -30,6 +30,8 @@ char NarrowChar(char16_t ch) {
 
 }  // namespace
 
+unsigned AnsiCodePage() { return 1252; }
+
 std::u16string Widen(std::string_view ansi) {
     std::u16string out(ansi.size(), u'\0');
     std::transform(ansi.begin(), ansi.end(), out.begin(),

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/text_compare.h"
 
@@ -47,7 +48,8 @@ void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path)
 }  // namespace
 
 std::string DisplayPath(const std::filesystem::path& path) {
-    return path.string();
+    // File names here are UTF-8; the add-in's messages are in the code page.
+    return Utf8ToAnsi(path.string());
 }
 
 bool FileExists(const std::filesystem::path& path) {
@@ -71,20 +73,39 @@ std::string ReadFileShared(const std::filesystem::path& path) {
     }
 }
 
+std::filesystem::path ResolveLinks(const std::filesystem::path& path) {
+    // As many links as the system itself follows; a longer chain is a loop.
+    constexpr int MostLinks = 40;
+    std::filesystem::path current = path;
+    for (int followed = 0; followed < MostLinks; ++followed) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(current, error)) return current;
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error) return current;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    throw FileError("Cannot follow \"" + DisplayPath(path) + "\": " + std::strerror(ELOOP));
+}
+
 void ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    // A hidden name beside the file; mkstemp replaces the X's.
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const std::filesystem::path target = ResolveLinks(path);
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    // Even a user who may write anything (root) leaves a file alone that was made read-only.
+    if (exists && S_ISREG(old.st_mode) && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0)) {
+        throw FileError("Cannot write \"" + DisplayPath(path) + "\": the file is read-only, so it is left as it is");
+    }
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    // A hidden name beside the target; mkstemp replaces the X's.
+    std::string temporary = (folder / TemporaryNamePrefix(target)).string() + "XXXXXX";
     Descriptor file(::mkstemp(temporary.data()));
     if (file.Get() < 0) Fail("write", path, errno);
     try {
-        struct stat old {};
-        if (::stat(path.c_str(), &old) == 0) ::fchmod(file.Get(), old.st_mode & 07777);
-        else ::fchmod(file.Get(), 0644);
+        ::fchmod(file.Get(), exists ? (old.st_mode & 07777) : 0644);
         WriteAll(file.Get(), bytes, path);
         if (::fsync(file.Get()) != 0) Fail("write", path, errno);
         if (::close(file.Release()) != 0) Fail("write", path, errno);
-        if (::rename(temporary.c_str(), path.c_str()) != 0) Fail("write", path, errno);
+        if (::rename(temporary.c_str(), target.c_str()) != 0) Fail("write", path, errno);
     } catch (...) {
         ::unlink(temporary.c_str());
         throw;

@@ -19,6 +19,8 @@ int CheckedLength(std::size_t size) {
 
 }  // namespace
 
+unsigned AnsiCodePage() { return GetACP(); }
+
 std::u16string Widen(std::string_view ansi) {
     if (ansi.empty()) return {};
     const int length = CheckedLength(ansi.size());

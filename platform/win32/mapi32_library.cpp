@@ -52,10 +52,15 @@ std::optional<std::string> Mapi32Library::GetOneStringProp(MapiMessage& message,
 
     LPSPropValue value = nullptr;
     const HRESULT result = get_one_prop_(native->Get(), tag, &value);
-    std::optional<std::string> text;
-    if (result == S_OK && value != nullptr && value->Value.lpszA != nullptr) text = std::string(value->Value.lpszA);
-    free_buffer_(value);  // also for a null value, as MAPI allows
-    return text;
+    // The buffer goes back to MAPI however this ends, also when the copy below fails, and also
+    // for a null value, as MAPI allows.
+    const struct FreeOnExit {
+        MapiFreeBufferFn free;
+        LPSPropValue value;
+        ~FreeOnExit() { free(value); }
+    } free_on_exit{free_buffer_, value};
+    if (result == S_OK && value != nullptr && value->Value.lpszA != nullptr) return std::string(value->Value.lpszA);
+    return std::nullopt;
 }
 
 }  // namespace tarn::platform

@@ -35,7 +35,7 @@ private:
 
 }  // namespace
 
-Win32TimerFactory::Win32TimerFactory() : window_(Win32TimerWindow::Create()) {}
+Win32TimerFactory::Win32TimerFactory(Diagnostics& diagnostics) : window_(Win32TimerWindow::Create(diagnostics)) {}
 
 Win32TimerFactory::~Win32TimerFactory() = default;
 

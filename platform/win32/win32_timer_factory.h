@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/diagnostics.h"
 #include "platform/timer.h"
 
 namespace tarn::platform {
@@ -13,8 +14,9 @@ class Win32TimerWindow;
 // and its timers on that thread. Timers may outlive the factory: they then never fire.
 class Win32TimerFactory final : public TimerFactory {
 public:
+    // A handler's failure is contained and recorded; the diagnostics outlive every timer.
     // Throws std::runtime_error when the window cannot be made.
-    Win32TimerFactory();
+    explicit Win32TimerFactory(Diagnostics& diagnostics);
     ~Win32TimerFactory() override;
     Win32TimerFactory(const Win32TimerFactory&) = delete;
     Win32TimerFactory& operator=(const Win32TimerFactory&) = delete;

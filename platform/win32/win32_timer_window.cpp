@@ -22,7 +22,7 @@ HINSTANCE OwnModule() {
 
 }  // namespace
 
-std::shared_ptr<Win32TimerWindow> Win32TimerWindow::Create() {
+std::shared_ptr<Win32TimerWindow> Win32TimerWindow::Create(Diagnostics& diagnostics) {
     const HINSTANCE module = OwnModule();
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof(window_class);
@@ -38,7 +38,7 @@ std::shared_ptr<Win32TimerWindow> Win32TimerWindow::Create() {
     if (window == nullptr) {
         throw std::runtime_error("cannot create the timer window (error " + std::to_string(GetLastError()) + ")");
     }
-    std::shared_ptr<Win32TimerWindow> timers(new Win32TimerWindow(window));
+    std::shared_ptr<Win32TimerWindow> timers(new Win32TimerWindow(window, diagnostics));
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(timers.get()));
     return timers;
 }
@@ -89,7 +89,8 @@ void Win32TimerWindow::Apply(UINT_PTR id, const Timer& timer) {
 LRESULT CALLBACK Win32TimerWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* timers = reinterpret_cast<Win32TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message != WM_TIMER || timers == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-    timers->Tick(static_cast<UINT_PTR>(wparam));
+    // Nothing may leave a window procedure: the failure stops this tick, not the next one.
+    Contain(timers->diagnostics_, "Timer", [&] { timers->Tick(static_cast<UINT_PTR>(wparam)); });
     return 0;
 }
 

@@ -7,6 +7,8 @@
 #include <map>
 #include <memory>
 
+#include "platform/diagnostics.h"
+
 namespace tarn::platform {
 
 // A hidden message-only window of the user-interface thread that carries the add-in's timers:
@@ -18,8 +20,9 @@ namespace tarn::platform {
 // (Create), which a running handler keeps alive in case it destroys the factory.
 class Win32TimerWindow : public std::enable_shared_from_this<Win32TimerWindow> {
 public:
-    // Throws std::runtime_error when the window cannot be made.
-    static std::shared_ptr<Win32TimerWindow> Create();
+    // A handler's failure never leaves the window procedure: it is recorded in `diagnostics`,
+    // which must outlive the window. Throws std::runtime_error when the window cannot be made.
+    static std::shared_ptr<Win32TimerWindow> Create(Diagnostics& diagnostics);
     ~Win32TimerWindow();
     Win32TimerWindow(const Win32TimerWindow&) = delete;
     Win32TimerWindow& operator=(const Win32TimerWindow&) = delete;
@@ -40,13 +43,14 @@ private:
         bool Running() const noexcept { return enabled && interval.count() > 0; }
     };
 
-    explicit Win32TimerWindow(HWND window) noexcept : window_(window) {}
+    Win32TimerWindow(HWND window, Diagnostics& diagnostics) noexcept : window_(window), diagnostics_(diagnostics) {}
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     // SetTimer while the timer runs, KillTimer otherwise.
     void Apply(UINT_PTR id, const Timer& timer);
     void Tick(UINT_PTR id);
 
     HWND window_;
+    Diagnostics& diagnostics_;
     UINT_PTR last_id_ = 0;
     std::map<UINT_PTR, Timer> timers_;
 };

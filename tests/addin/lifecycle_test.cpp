@@ -35,7 +35,7 @@ TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndShowsTheSplashThatClosesByItself
 TEST_F(Lifecycle, TheSplashSettingGovernsTheStartUpShowing) {
     store::Settings stored;
     stored.show_splash = false;
-    store::SaveSettings(registry, stored);
+    store::SaveSettings(registry, stored, platform.Diagnostics());
     addin.Startup();
     EXPECT_TRUE(dialogs.AboutWindows().empty());
 }
@@ -81,11 +81,10 @@ TEST_F(Lifecycle, TheReportTimerReportsEveryQuarterHourWhenRowsWait) {
 }
 
 TEST_F(Lifecycle, UponExitOnlyTheTimerStaysSilentAndTheExitReports) {
-    Stored("Reporting Interval", 5);  // a partial key: the load stops at the first missing value
+    Stored("Reporting Interval", 5);  // a partial key: the values missing keep their defaults
     addin.Startup();
-    ASSERT_EQ(addin.Settings().reporting_interval, 1);
-    addin.Settings().reporting_interval = 5;
-    addin.SetupReportTimer();
+    ASSERT_EQ(addin.Settings().reporting_interval, 5);
+    ASSERT_EQ(addin.Settings().alphabet_groups, "111111111111");
     ArriveSpam();
     platform.Clock().Advance(std::chrono::hours(2));
     Pump();
@@ -102,6 +101,24 @@ TEST_F(Lifecycle, ManualReportingNeverReportsByItself) {
     Pump();
     addin.Shutdown();
     EXPECT_TRUE(platform.Shell().Calls().empty());
+}
+
+TEST_F(Lifecycle, WithDiagnosticsOnContainedFailuresAlsoGoToTheLogFile) {
+    Stored("Diagnostics", 1);
+    addin.Startup();
+    outlook.Faults().Refuse("Item.Move");
+    ArriveSpam();
+    const std::string log = dir.Read("Tarn4OL.log");
+    EXPECT_THAT(log, HasSubstr(" OnInboxItemAdd: Item.Move: refused by the test host\r\n"));
+    EXPECT_TRUE(log.starts_with("2026-05-20 09:00:00 ")) << log;
+}
+
+TEST_F(Lifecycle, WithoutDiagnosticsNoLogFileIsWritten) {
+    addin.Startup();
+    outlook.Faults().Refuse("Item.Move");
+    ArriveSpam();
+    EXPECT_FALSE(std::filesystem::exists(dir / "Tarn4OL.log"));
+    EXPECT_EQ(platform.DebugOutput().Calls().size(), 1u);  // a debugger still hears of it
 }
 
 TEST_F(Lifecycle, ErrorsAreReportedInTheAddinsOwnMessage) {

@@ -69,6 +69,7 @@ TEST_F(NewMail, FriendsAndProtectedWordsWinOverEveryTest) {
     const auto protected_word = Arrive(Mail("x@banned.example", "Your invoice", "RATE=255"));
     EXPECT_TRUE(InInbox(from_friend));
     EXPECT_TRUE(InInbox(protected_word));
+    ASSERT_EQ(outcomes.size(), 2u);
     EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::FriendSender);
     EXPECT_EQ(outcomes[1].decision, ScreeningOutcome::Decision::ProtectedWord);
     EXPECT_TRUE(Rows().empty());
@@ -103,6 +104,7 @@ TEST_F(NewMail, LocalTestsRunInOrderAndTheFirstGivesTheReason) {
 TEST_F(NewMail, OnlyFriendsAreWelcomeWhenTheUserSaysSo) {
     addin.Settings().only_address_book = true;
     Arrive(Mail("stranger@example.com", "hi", "RATE=0"));
+    ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].reason, ">Not in Address-Book>");
 }
 
@@ -110,6 +112,7 @@ TEST_F(NewMail, WithoutACharsetTheCharsetTestsAreSkipped) {
     addin.Settings().block_english = true;
     const auto item = Arrive(Mail("x@example.com", "x", "=? the HYPERLINK and the RATE=10", "Received: x\r\n"));
     EXPECT_TRUE(InInbox(item));
+    ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::Engine);
     EXPECT_EQ(outcomes[0].rate, 10);
 }
@@ -134,6 +137,7 @@ TEST_F(NewMail, SubjectsAreCutAtFiftyCharactersAndEscaped) {
     Arrive(Mail("x@example.com", fifty, "RATE=99"));
     Arrive(Mail("x@example.com", fifty + "t", "RATE=99"));
     Arrive(Mail("<b>&co@example.com", "<script>alert(1)</script>", "RATE=99"));
+    ASSERT_EQ(Rows().size(), 3u);
     EXPECT_THAT(Rows()[0], HasSubstr("<B>" + fifty + "</B>"));
     EXPECT_THAT(Rows()[1], HasSubstr("<B>" + std::string(47, 's') + "...</B>"));
     EXPECT_THAT(Rows()[2], HasSubstr("<B>&lt;script&gt;alert(1)&lt;/script&gt;</B>"));
@@ -152,7 +156,9 @@ TEST_F(NewMail, AFailedMoveStillLeavesTheRowButTheItemStays) {
     const auto spam = Arrive(Mail("x@example.com", "x", "RATE=99"));
     EXPECT_TRUE(InInbox(spam));
     EXPECT_EQ(Rows().size(), 1u);
+    ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_FALSE(outcomes[0].moved);
+    EXPECT_THAT(platform.DebugOutput().Calls(), ElementsAre(HasSubstr("OnInboxItemAdd: Item.Move: refused")));
 }
 
 TEST_F(NewMail, AFailedReadAbandonsTheItemWithoutARow) {
@@ -161,6 +167,7 @@ TEST_F(NewMail, AFailedReadAbandonsTheItemWithoutARow) {
     EXPECT_TRUE(InInbox(item));
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(addin.Report().FSpamSinceReport(), 0);
+    ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].decision, ScreeningOutcome::Decision::Failed);
     outlook.Faults().AllowAll();
     outlook.Faults().Refuse("Folders.Item");  // no quarantine folder to be had
@@ -169,12 +176,50 @@ TEST_F(NewMail, AFailedReadAbandonsTheItemWithoutARow) {
     EXPECT_TRUE(Rows().empty());
 }
 
-TEST_F(NewMail, ASentMessageMakesItsWholeRecipientLineAFriend) {
-    const auto sent = outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::SentMail),
-                                      {{tag::DisplayTo, "Ann Lee; Bob Smith; carl@example.com"}});
-    Pump();
-    EXPECT_TRUE(addin.Lists()->List(ListKind::FriendSenders).IndexOf("Ann Lee; Bob Smith; carl@example.com"));
-    EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Count(), 2u);  // with the marker
+// Sent mail: each recipient's address becomes a friend sender, never a name Outlook shows.
+class SentMail : public NewMail {
+protected:
+    void Send(std::vector<host::sim::RecipientEntry> recipients, std::string display_to = "shown names") {
+        outlook.AddMail(outlook.DefaultFolder(host::DefaultFolder::SentMail),
+                        {{{tag::DisplayTo, std::move(display_to)}}, std::move(recipients)});
+        Pump();
+    }
+    std::vector<std::string> Friends() { return addin.Lists()->List(ListKind::FriendSenders).Entries(); }
+};
+
+TEST_F(SentMail, ARecipientsAddressBecomesAFriendAndItsNameMatchesNoOne) {
+    Send({{u"IT", u"helpdesk@corp.example"}}, "IT");
+    EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--", "helpdesk@corp.example"));
+    const auto from_helpdesk = Arrive(Mail("helpdesk@corp.example", "ticket", "RATE=99"));
+    const auto from_casino = Arrive(Mail("kitty@casino.example", "win", "RATE=99"));
+    EXPECT_TRUE(InInbox(from_helpdesk));
+    EXPECT_EQ(from_casino->Location(), QuarantineFolder());
+}
+
+TEST_F(SentMail, EveryRecipientCountsLowerCasedAndOnce) {
+    using host::RecipientType;
+    Send({{u"Ann Lee", u"Ann.Lee@Example.COM", RecipientType::To},
+          {u"Bob", u"bob@example.org", RecipientType::Cc},
+          {u"Carl", u"carl@example.net", RecipientType::Bcc},
+          {u"Ann again", u"ann.lee@example.com", RecipientType::Cc}},
+         "Ann Lee; Bob");
+    EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--", "ann.lee@example.com", "bob@example.org",
+                                       "carl@example.net"));
+}
+
+TEST_F(SentMail, ARecipientWithoutAUsableAddressAddsNothing) {
+    Send({{u"Prize Dept\r\n.com", u""}, {u"Nobody", u""}, {u"Split", u"a@x.example\r\n.com"}, {u"Nul", std::u16string(u"b@x\0c", 5)}},
+         "Prize Dept\r\n.com; Nobody");
+    EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--"));
+    addin.Shutdown();
+    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\n");
+}
+
+TEST_F(SentMail, RecipientsThatCannotBeReadAddNothingAndAreWrittenDown) {
+    outlook.Faults().Refuse("Recipients.Item");
+    Send({{u"Ann", u"ann@example.com"}});
+    EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--"));
+    EXPECT_THAT(platform.DebugOutput().Calls(), ElementsAre(HasSubstr("OnSentItemAdd: Recipients.Item: refused")));
 }
 
 }  // namespace

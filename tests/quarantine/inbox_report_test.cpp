@@ -3,6 +3,7 @@
 
 #include "host/host_error.h"
 #include "quarantine/inbox_report.h"
+#include "quarantine/report_page_head.h"
 #include "tests/support/sim_environment.h"
 
 namespace tarn::quarantine {
@@ -33,7 +34,8 @@ TEST_F(InboxReportTest, ThePageListsThePendingRowsAndIsOpened) {
     report.CountSpam();
     report.ProduceInboxReport(application);
     const std::string page = dir.Read("FLUSH.htm");
-    EXPECT_TRUE(page.starts_with("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=iso-8859-1\">\r\n"));
+    EXPECT_TRUE(page.starts_with("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=windows-1252\">\r\n"));
+    EXPECT_THAT(page, HasSubstr("\r\n<HTML><BODY><FONT FACE=\"Verdana\">\r\n<STYLE>\r\n"));
     EXPECT_THAT(page, HasSubstr("<H3>IN-box Report for 5/20/2026 9:00:00 AM</H3><BR>\r\n"));
     EXPECT_THAT(page, HasSubstr("Orvik' Tarn found 2 unauthorized messages:"));
     EXPECT_THAT(page, HasSubstr("row two 2<"));  // a placeholder in a row is replaced like the template's own
@@ -44,6 +46,25 @@ TEST_F(InboxReportTest, ThePageListsThePendingRowsAndIsOpened) {
     EXPECT_EQ(platform.Shell().Calls()[0].show, platform::ShowCommand::ShowNormal);
     EXPECT_TRUE(report.ReportRows().empty());
     EXPECT_EQ(report.FSpamSinceReport(), 0);
+}
+
+TEST_F(InboxReportTest, ThePageDeclaresTheCodePageOfItsRows) {
+    InboxReport cyrillic(dir.Path(), services, 1251);
+    cyrillic.AddRow("<TR><TD>\xCF\xF0\xE8\xE2\xE5\xF2</TD></TR>");
+    cyrillic.ProduceInboxReport(application);
+    EXPECT_TRUE(dir.Read("FLUSH.htm").starts_with(
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=windows-1251\">\r\n"));
+}
+
+TEST(CharsetNameOfCodePage, GivesTheNamesBrowsersKnow) {
+    EXPECT_EQ(CharsetNameOfCodePage(1252), "windows-1252");
+    EXPECT_EQ(CharsetNameOfCodePage(1250), "windows-1250");
+    EXPECT_EQ(CharsetNameOfCodePage(932), "shift_jis");
+    EXPECT_EQ(CharsetNameOfCodePage(936), "gb2312");
+    EXPECT_EQ(CharsetNameOfCodePage(949), "ks_c_5601-1987");
+    EXPECT_EQ(CharsetNameOfCodePage(950), "big5");
+    EXPECT_EQ(CharsetNameOfCodePage(874), "windows-874");
+    EXPECT_EQ(CharsetNameOfCodePage(65001), "utf-8");
 }
 
 TEST_F(InboxReportTest, ASecondReportHoldsOnlyTheRowsThatCameAfterTheFirst) {

@@ -32,6 +32,12 @@ TEST(InboxReportRow, EscapesEveryTextFromTheMessageAndKeepsItsCodePage) {
     EXPECT_NE(row.find("a&amp;b@example.com"), std::string::npos) << row;
 }
 
+TEST(InboxReportRow, APlaceholderInAMessageStaysAsWritten) {
+    std::string row = InboxReportRow("$Quar$", "Win $nbmsgs$ now", "", "$date$@x");
+    for (const char* placeholder : {"$Quar$", "$nbmsgs$", "$date$"}) ReplacePlaceholder(row, placeholder, "REPLACED");
+    EXPECT_EQ(row, "<TR><TD>&#36;Quar&#36;</TD><TD><B>Win &#36;nbmsgs&#36; now</B><BR><I></I></TD><TD>&#36;date&#36;@x</TD></TR>");
+}
+
 TEST(ReplacePlaceholder, ReplacesEveryOccurrenceIgnoringCase) {
     std::string page = "$NbMsgs$ of $nbmsgs$; $nbmsgs";
     ReplacePlaceholder(page, "$nbmsgs$", "12");

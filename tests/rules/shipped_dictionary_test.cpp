@@ -51,7 +51,7 @@ TEST_F(ShippedDictionary, RatesClearSpamOfTheTrainingGroupsHighAndClearHamLow) {
         int rated = -1;
         tools::import::ReadMailbox(Corpus / file, [&](tools::import::MailboxEntry entry) {
             auto& message = std::get<tools::import::ImportedMessage>(entry);
-            rated = engine.AnalyzeThisSpit(source.ScreeningText(std::move(message.properties))).rate;
+            rated = engine.AnalyzeThisSpit(source.ScreeningText(std::move(message.content.properties))).rate;
         });
         return rated;
     };

@@ -11,7 +11,7 @@ TEST(AlphabetTokens, GroupsAreTakenExactlyAsListedBlanksIncluded) {
     AlphabetTokens tokens;
     tokens.BuildAlphabetTokens("010000101000");
     EXPECT_EQ(tokens.Tokens(), (Tokens{"iso-8859-4", "28594 ", "windows-1257", "1257", "iso-8859-8-i", "38598",
-                                       "windows-1255", "1255 ", "ks_c_5601-1987  949", "euc-kr", "51949"}));
+                                       "windows-1255", "1255 ", "ks_c_5601-1987", "949", "euc-kr", "51949"}));
 }
 
 TEST(AlphabetTokens, NothingIsBlockedWithoutOnes) {
@@ -43,6 +43,17 @@ TEST(AlphabetTokens, ACharsetIsBlockedWhenItEqualsATokenInAnyCase) {
     EXPECT_FALSE(tokens.IsBlockedAlphabet("28594"));       // the token is "28594 "
     EXPECT_FALSE(tokens.IsBlockedAlphabet("iso-8859-1"));
     EXPECT_FALSE(tokens.IsBlockedAlphabet("utf-8"));
+}
+
+TEST(AlphabetTokens, KoreanMailIsBlockedByTheNameKoreanMailersGive) {
+    AlphabetTokens tokens;
+    tokens.BuildAlphabetTokens("000000001000");  // Korean only
+    for (const char* charset : {"ks_c_5601-1987", "KS_C_5601-1987", "euc-kr", "949"}) {
+        EXPECT_TRUE(tokens.IsBlockedAlphabet(charset)) << charset;
+    }
+    EXPECT_FALSE(tokens.IsBlockedAlphabet("iso-2022-kr 949"));
+    tokens.BuildAlphabetTokens("111111110111");  // every alphabet but Korean
+    EXPECT_FALSE(tokens.IsBlockedAlphabet("ks_c_5601-1987"));
 }
 
 TEST(AlphabetTokens, RebuildingReplacesTheTokens) {

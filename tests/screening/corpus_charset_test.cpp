@@ -43,8 +43,8 @@ TEST(CorpusCharsets, KnownCharsetsAreExtractedFromEveryMessageThatDeclaresThem) 
         const auto* message = std::get_if<tools::import::ImportedMessage>(&entry);
         ASSERT_NE(message, nullptr);
         ++messages;
-        const auto found = message->properties.find(platform::prop_tag::TransportMessageHeaders);
-        const std::string headers = found == message->properties.end() ? std::string() : found->second;
+        const auto found = message->content.properties.find(platform::prop_tag::TransportMessageHeaders);
+        const std::string headers = found == message->content.properties.end() ? std::string() : found->second;
         const std::string extracted = ExtractCharset(headers);
         const std::string expected = Lower(PlainCharset(headers));
         if (sample.count(expected) != 0) {

@@ -3,6 +3,7 @@
 #include "host/host_error.h"
 #include "host/sim/sim_outlook.h"
 #include "screening/screening_rules.h"
+#include "tests/support/recorded_diagnostics.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarn::screening {
@@ -14,7 +15,8 @@ using store::ListKind;
 class ScreeningRulesTest : public ::testing::Test {
 protected:
     test_support::TempDir dir;
-    std::unique_ptr<store::UserLists> lists = store::UserLists::CreateLists(dir.Path());
+    test_support::RecordedDiagnostics diagnostics;
+    std::unique_ptr<store::UserLists> lists = store::UserLists::CreateLists(dir.Path(), diagnostics);
     host::sim::SimOutlook outlook;
     host::sim::SimMapiLibrary mapi;
     MailItemView view{mapi};

@@ -30,6 +30,16 @@ TEST(SortedTextList, EntriesAreStoredAsGivenAndTheEmptyEntrySortsFirst) {
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"", "abc", "abc "}));
 }
 
+TEST(SortedTextList, RefusesAnEntryThatWouldComeBackFromTheFileAsOthers) {
+    SortedTextList list;
+    list.Add("kept");
+    for (const std::string& entry : {std::string("Prize Dept\r\n.com"), std::string("a\rb"), std::string("a\nb"),
+                                    std::string("nul\0after", 9)}) {
+        EXPECT_THROW(list.Add(entry), std::invalid_argument);
+    }
+    EXPECT_EQ(list.Entries(), std::vector<std::string>{"kept"});
+}
+
 TEST(SortedTextList, LooksEntriesUpUnderTheSameComparison) {
     SortedTextList list;
     list.Assign({"spam@example.com", "Friend@Example.org", "--++protected senders++--"});

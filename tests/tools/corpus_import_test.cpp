@@ -42,7 +42,7 @@ TEST(ImportCorpus, ReadsEveryMessageWithHeadersThatStartAtARealHeader) {
             return;
         }
         const auto& message = std::get<ImportedMessage>(entry);
-        const auto& properties = message.properties;
+        const auto& properties = message.content.properties;
         ++imported;
         for (const auto& property : ImportedProperties) {
             if (property.tag != platform::prop_tag::BodyHtml && !properties.contains(property.tag)) {

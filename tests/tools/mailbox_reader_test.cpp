@@ -24,7 +24,7 @@ std::string Message(const std::string& subject, const std::string& body = "Body.
 }
 
 const std::string& PropertyOf(const MailboxEntry& entry, platform::PropTag property) {
-    return std::get<ImportedMessage>(entry).properties.at(property);
+    return std::get<ImportedMessage>(entry).content.properties.at(property);
 }
 
 void WriteFile(const test_support::TempDir& dir, const std::string& name, const std::string& bytes) {
@@ -95,16 +95,51 @@ TEST(ReadDirectory, ReadsOnlyTheMessagesOfACorpusExport) {
     // A corpus message keeps its mbox "From " line but holds one message, whatever its body says.
     const std::string corpus_message = "From jane@example.com  Thu Aug 22 12:36:23 2002\n" +
                                        Message("corpus", "Quoted:\n\nFrom bob: not a new message\n");
-    WriteFile(dir, "data/ham/00001.7c53.txt", corpus_message);
-    WriteFile(dir, "data/ham/00001.7c53.json", "{\"lossy\": true}");
-    WriteFile(dir, "data/ham/00002.9c40.txt", Message("second"));
-    WriteFile(dir, "data/ham/00002.9c40.json", "{}");
-    WriteFile(dir, "data/data.js", "/** @license Apache-2.0 */\nmodule.exports = [];\n");
-    WriteFile(dir, "data/notes.txt", "Not a message of the corpus.\n");
-    const auto entries = ReadAll(dir / "data");
-    ASSERT_THAT(Labels(entries, dir.Path()), ElementsAre("data/ham/00001.7c53.txt", "data/ham/00002.9c40.txt"));
-    EXPECT_EQ(PropertyOf(entries[0], tag::Body), "Quoted:\r\n\r\nFrom bob: not a new message\r\n");
-    EXPECT_EQ(PropertyOf(entries[0], tag::TransportMessageHeaders).substr(0, 5), "From:");
+    WriteFile(dir, "package/README.md", "# The package\n");
+    WriteFile(dir, "package/data/file_list.json", "[]");
+    WriteFile(dir, "package/data/easy-ham-1/00001.7c53.txt", corpus_message);
+    WriteFile(dir, "package/data/easy-ham-1/00001.7c53.json", "{\"lossy\": true}");
+    WriteFile(dir, "package/data/spam-2/00002.9c40.txt", Message("second"));
+    WriteFile(dir, "package/data/spam-2/00002.9c40.json", "{}");
+    WriteFile(dir, "package/data/data.js", "/** @license Apache-2.0 */\nmodule.exports = [];\n");
+    WriteFile(dir, "package/data/notes.txt", "Not a message of the corpus.\n");
+    for (const char* root : {"package", "package/data"}) {
+        const auto entries = ReadAll(dir / root);
+        ASSERT_THAT(Labels(entries, dir.Path()),
+                    ElementsAre("package/data/easy-ham-1/00001.7c53.txt", "package/data/spam-2/00002.9c40.txt"))
+            << root;
+        EXPECT_EQ(PropertyOf(entries[0], tag::Body), "Quoted:\r\n\r\nFrom bob: not a new message\r\n");
+        EXPECT_EQ(PropertyOf(entries[0], tag::TransportMessageHeaders).substr(0, 5), "From:");
+    }
+    // One group folder on its own: its messages, each one message.
+    EXPECT_THAT(Labels(ReadAll(dir / "package/data/easy-ham-1"), dir.Path()),
+                ElementsAre("package/data/easy-ham-1/00001.7c53.txt"));
+}
+
+TEST(ReadDirectory, AStrayTextAndJsonPairDoesNotMakeAMailboxACorpus) {
+    test_support::TempDir dir;
+    WriteFile(dir, "mail/a.eml", Message("kept"));
+    WriteFile(dir, "mail/notes/todo.txt", "From jane@example.com Tue May 14 09:12:44 2024\n" + Message("one") + "\n" +
+                                              "From bob@example.org Tue May 14 10:00:00 2024\n" + Message("two"));
+    WriteFile(dir, "mail/notes/todo.json", "{}");
+    const auto entries = ReadAll(dir / "mail");
+    EXPECT_THAT(Labels(entries, dir.Path()), ElementsAre("mail/a.eml", "mail/notes/todo.txt#1", "mail/notes/todo.txt#2"));
+}
+
+TEST(ReadDirectory, LinksAreFollowedAndLoopsAndDanglingLinksAreReportedAndSkipped) {
+    test_support::TempDir dir;
+    WriteFile(dir, "mail/a.eml", Message("a"));
+    WriteFile(dir, "elsewhere/b.eml", Message("b"));
+    fs::create_directory_symlink(dir / "elsewhere", dir / "mail" / "linked");
+    fs::create_directory_symlink(dir / "mail", dir / "mail" / "loop");           // back up the tree
+    fs::create_symlink(dir / "mail" / "gone.eml", dir / "mail" / "dangling.eml");
+    fs::create_symlink(dir / "mail" / "self-b", dir / "mail" / "self-a");         // a chain that never ends
+    fs::create_symlink(dir / "mail" / "self-a", dir / "mail" / "self-b");
+    const auto entries = ReadAll(dir / "mail");
+    EXPECT_THAT(Labels(entries, dir.Path()), ElementsAre("!mail/dangling.eml", "!mail/loop", "!mail/self-a",
+                                                         "!mail/self-b", "mail/a.eml", "mail/linked/b.eml"));
+    EXPECT_EQ(std::get<ImportFailure>(entries[0]).reason, "a symbolic link to nothing: skipped");
+    EXPECT_THAT(std::get<ImportFailure>(entries[1]).reason, ::testing::HasSubstr("loop"));
 }
 
 TEST(ReadSingleFile, ReadsOneMessageAndReportsMissingPaths) {

@@ -16,7 +16,7 @@ std::string Property(const host::sim::PropertyMap& properties, platform::PropTag
 }
 
 std::string Imported(const std::string& raw, platform::PropTag property) {
-    return Property(ImportMessage(raw), property);
+    return Property(ImportMessage(raw).properties, property);
 }
 
 // A literal's bytes, NULs included.
@@ -100,6 +100,22 @@ TEST(ImportAddresses, DisplayToIsEmptyWithoutTo) {
     EXPECT_EQ(Imported("From: jane@example.com\nCc: bob@example.org\n\nx", tag::DisplayTo), "");
 }
 
+TEST(ImportRecipients, HoldEveryToCcAndBccMailboxWithItsNameAndAddress) {
+    using host::RecipientType;
+    using host::sim::RecipientEntry;
+    const std::string raw =
+        "From: me@example.com\n"
+        "To: \"IT\" <helpdesk@corp.example>, Team: a@example.com;\n"
+        "Cc: =?utf-8?Q?Ren=C3=A9e?= <renee@example.fr>\n"
+        "Bcc: hidden@example.net\n\nbody\n";
+    EXPECT_EQ(ImportMessage(raw).recipients,
+              (std::vector<RecipientEntry>{{u"IT", u"helpdesk@corp.example", RecipientType::To},
+                                           {u"", u"a@example.com", RecipientType::To},
+                                           {u"Ren\u00e9e", u"renee@example.fr", RecipientType::Cc},
+                                           {u"", u"hidden@example.net", RecipientType::Bcc}}));
+    EXPECT_TRUE(ImportMessage("From: me@example.com\nTo: undisclosed-recipients:;\n\nx").recipients.empty());
+}
+
 TEST(ImportAddresses, Reads8BitNamesAsWindows1252) {
     const std::string raw = "From: \"Jos\xE9 P\xE9rez\" <jose@example.com>\nTo: \"Jos\xE9 P\xE9rez\" <jose@example.com>\n\nx";
     EXPECT_EQ(Imported(raw, tag::DisplayTo), "Jos\xE9 P\xE9rez");
@@ -126,14 +142,14 @@ TEST(ImportTransportHeaders, LeaveOutTheMboxFromLine) {
 
 TEST(ImportTransportHeaders, AreTheWholeFileWhenItEndsInsideTheHeaders) {
     const std::string truncated = "Return-Path: <jane@example.com>\nSubject: Quarterly fig";
-    const auto properties = ImportMessage(truncated);
+    const auto properties = ImportMessage(truncated).properties;
     EXPECT_EQ(Property(properties, tag::TransportMessageHeaders), truncated);
     EXPECT_EQ(Property(properties, tag::Subject), "Quarterly fig");
     EXPECT_EQ(Property(properties, tag::Body), "");
 }
 
 TEST(ImportTransportHeaders, AreEmptyWhenTheMessageStartsWithTheBlankLine) {
-    const auto properties = ImportMessage("\nJust a body.\n");
+    const auto properties = ImportMessage("\nJust a body.\n").properties;
     EXPECT_EQ(Property(properties, tag::TransportMessageHeaders), "");
     EXPECT_EQ(Property(properties, tag::Body), "Just a body.\r\n");
 }
@@ -187,7 +203,7 @@ const std::string Alternative =
     "--ALT--\n";
 
 TEST(ImportBody, TakesTheTextPartOfAnAlternativeAndKeepsTheHtmlInItsOwnCharset) {
-    const auto properties = ImportMessage(Alternative);
+    const auto properties = ImportMessage(Alternative).properties;
     EXPECT_EQ(Property(properties, tag::Body), "Caf\xE9 news");
     // The line end before a boundary belongs to the boundary.
     EXPECT_EQ(Property(properties, tag::BodyHtml), "<p>Caf\xC3\xA9 <b>news</b></p>");
@@ -198,7 +214,7 @@ TEST(ImportBody, MakesTheTextFromHtmlWhenThereIsNoTextPart) {
         "Content-Type: text/html; charset=iso-8859-1\n\n"
         "<html><head><style>p{color:red}</style><script>track()</script></head>\n"
         "<body><p>Caf\xE9&nbsp;prices</p><p>Order <a href=\"http://shop.example/\">here</a></p></body></html>\n";
-    const auto properties = ImportMessage(raw);
+    const auto properties = ImportMessage(raw).properties;
     EXPECT_EQ(Property(properties, tag::Body), "Caf\xE9\xA0prices\r\n\r\nOrder here <http://shop.example/>");
     EXPECT_EQ(Property(properties, tag::BodyHtml), raw.substr(raw.find("<html>")));
 }
@@ -225,7 +241,7 @@ TEST(ImportBody, IsEmptyAndHtmlAbsentWhenThereIsNoText) {
         "Content-Type: multipart/mixed; boundary=MIX\n\n"
         "--MIX\nContent-Type: image/gif\nContent-Transfer-Encoding: base64\n\nR0lGODlhAQABAAAAACw=\n"
         "--MIX--\n";
-    const auto properties = ImportMessage(raw);
+    const auto properties = ImportMessage(raw).properties;
     EXPECT_EQ(Property(properties, tag::Body), "");
     EXPECT_EQ(Property(properties, tag::BodyHtml), "<absent>");
 }
@@ -234,7 +250,7 @@ TEST(ImportBody, IsEmptyAndHtmlAbsentWhenThereIsNoText) {
 
 TEST(ImportMalformed, MultipartWithoutClosingBoundaryKeepsItsParts) {
     const std::string raw = Alternative.substr(0, Alternative.find("--ALT--"));
-    const auto properties = ImportMessage(raw);
+    const auto properties = ImportMessage(raw).properties;
     EXPECT_EQ(Property(properties, tag::Body), "Caf\xE9 news");
     EXPECT_EQ(Property(properties, tag::BodyHtml), "<p>Caf\xC3\xA9 <b>news</b></p>\n");
 }
@@ -248,7 +264,7 @@ TEST(ImportMalformed, MultipartWhoseBoundaryNeverAppearsGivesItsTextAsBody) {
 
 TEST(ImportMalformed, NulBytesNeverReachAProperty) {
     const std::string raw = Bytes("Subject: a\0b\nX-Junk: \0\0\n\nbody\0text\n");
-    const auto properties = ImportMessage(raw);
+    const auto properties = ImportMessage(raw).properties;
     for (const auto& [property, value] : properties) {
         EXPECT_EQ(value.find('\0'), std::string::npos) << std::hex << property;
     }

@@ -27,7 +27,7 @@ std::map<std::string, host::sim::PropertyMap> ReadFolder(const std::string& fold
             continue;
         }
         auto& message = std::get<ImportedMessage>(entry);
-        messages[message.source.file.filename().string()] = std::move(message.properties);
+        messages[message.source.file.filename().string()] = std::move(message.content.properties);
     }
     return messages;
 }

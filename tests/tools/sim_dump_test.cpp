@@ -62,21 +62,24 @@ TEST(CommandLine, RejectsWhatItCannotDo) {
 
 TEST(DumpMode, PrintsEachMessageAndReportsUnreadableOnes) {
     test_support::TempDir dir;
-    dir.Write("a-good.eml", "From: jane@example.com\r\nSubject: Hi\r\n\r\nHello\r\n");
+    dir.Write("a-good.eml", "From: jane@example.com\r\nTo: \"IT\" <helpdesk@corp.example>\r\nBcc: x@example.org\r\n"
+                            "Subject: Hi\r\n\r\nHello\r\n");
     dir.Write("b-empty.eml", "");
     std::ostringstream out;
     std::ostringstream errors;
 
-    EXPECT_EQ(RunDump({dir / "a-good.eml", dir / "b-empty.eml"}, out, errors), exit_status::SomeUnreadable);
+    EXPECT_EQ(RunDump({dir / "a-good.eml", dir / "b-empty.eml"}, out, errors), exit_status::Failure);
     EXPECT_THAT(out.str(), HasSubstr("== " + (dir / "a-good.eml").string() + "\n"));
     EXPECT_THAT(out.str(), HasSubstr("PR_SUBJECT                    0x0037001E         2  \"Hi\"\n"));
     EXPECT_THAT(out.str(), HasSubstr("PR_BODY                       0x1000001E         7  \"Hello\\r\\n\"\n"));
-    EXPECT_THAT(out.str(), HasSubstr("PR_BODY_HTML                  0x1013001E    absent\n"));
+    EXPECT_THAT(out.str(), HasSubstr("PR_BODY_HTML                  0x1013001E    absent\n"
+                                     "  Recipient To:  \"IT\" <helpdesk@corp.example>\n"
+                                     "  Recipient Bcc: \"\" <x@example.org>\n"));
     EXPECT_THAT(out.str(), Not(HasSubstr("b-empty.eml")));
     EXPECT_THAT(errors.str(), HasSubstr("tarn4ol-sim: " + (dir / "b-empty.eml").string() + ": "));
 
     std::ostringstream quiet;
-    EXPECT_EQ(RunDump({dir / "a-good.eml"}, out, quiet), exit_status::AllRead);
+    EXPECT_EQ(RunDump({dir / "a-good.eml"}, out, quiet), exit_status::Success);
     EXPECT_EQ(quiet.str(), "");
 }
 

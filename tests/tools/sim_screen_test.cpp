@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tests/support/temp_dir.h"
+#include "tools/sim/state_lock.h"
 
 namespace tarn::tools::sim {
 namespace {
@@ -21,12 +22,21 @@ struct SimRun {
     std::string out;
 };
 
-// Runs the simulator program itself, from the source folder, with the sample state copied.
-SimRun Simulate(const test_support::TempDir& dir, const std::string& arguments) {
+// The sample state copied into the test's folder, for a test that changes it before the run.
+std::filesystem::path SampleState(const test_support::TempDir& dir) {
+    std::filesystem::copy(std::filesystem::path(TARN_TEST_SOURCE_DIR) / "samples" / "state", dir / "state");
+    return dir / "state";
+}
+
+// Runs the simulator program itself, from the source folder, with the sample state copied
+// (unless the test made the state folder itself). Standard error joins the output unless the
+// arguments redirect it.
+SimRun Simulate(const test_support::TempDir& dir, const std::string& arguments, const std::string& format = "--json",
+                const std::string& redirection = "2>&1") {
     const std::filesystem::path state = dir / "state";
-    std::filesystem::copy(std::filesystem::path(TARN_TEST_SOURCE_DIR) / "samples" / "state", state);
-    const std::string command = "cd '" TARN_TEST_SOURCE_DIR "' && '" TARN_SIM_PROGRAM "' --json --state '" +
-                                state.string() + "' " + arguments + " 2>&1";
+    if (!std::filesystem::exists(state)) SampleState(dir);
+    const std::string command = "cd '" TARN_TEST_SOURCE_DIR "' && '" TARN_SIM_PROGRAM "' " + format + " --state '" +
+                                state.string() + "' " + arguments + " " + redirection;
     SimRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -60,8 +70,9 @@ TEST(SimulatorOnTheSampleMailbox, EveryMessageGetsTheVerdictItWasWrittenFor) {
     EXPECT_EQ(decisions.at("08-casino-invitation.eml"), "Banned Content");
     EXPECT_EQ(decisions.at("09-hyperlink-field-text.eml"), "Suspicious");
     EXPECT_EQ(decisions.at("10-supplier-invoice.eml"), "protected word");
-    for (const char* rated : {"02-newsletter-alternative.eml", "11-long-report-many-spaces.eml", "12-several-recipients.eml",
-                              "13-no-to-header.eml"}) {
+    // Anna Kowalski was among the recipients of the sent mail.
+    EXPECT_EQ(decisions.at("11-long-report-many-spaces.eml"), "friend sender");
+    for (const char* rated : {"02-newsletter-alternative.eml", "12-several-recipients.eml", "13-no-to-header.eml"}) {
         EXPECT_EQ(decisions.at(rated), "rated below 50") << rated;
     }
     EXPECT_THAT(decisions.at("03-marketing-html-only.eml"), ::testing::AnyOf("rating engine", "rated below 50"));
@@ -70,6 +81,10 @@ TEST(SimulatorOnTheSampleMailbox, EveryMessageGetsTheVerdictItWasWrittenFor) {
     EXPECT_THAT(report, HasSubstr("<TD>offers@cheap-pill...</TD>"));  // cut to 20 characters
     EXPECT_THAT(report, HasSubstr("<I>Banned Sender&gt;</I>"));
     EXPECT_THAT(report, ::testing::Not(HasSubstr("maria.lindqvist")));
+    EXPECT_EQ(dir.Read("state/OKsenders.tarn"),
+              "--++protected senders++--\r\nanna.kowalski@example.com\r\nliam.byrne@example.com\r\n"
+              "maria.lindqvist@example.com\r\npayables@example.net\r\npriya.nair@example.com\r\n"
+              "purchasing@example.net\r\n");
 }
 
 TEST(SimulatorOnTheSampleMailbox, SettingsForTheRunReachTheOtherVerdictsAndAreNotKept) {
@@ -97,11 +112,79 @@ TEST(SimulatorOnTheSampleMailbox, AnUnreadableMessageIsNamedAndTheRestGoesOn) {
 }
 
 TEST(SimulatorOnTheSampleMailbox, AMistypedSettingStopsBeforeAnythingRuns) {
+    for (const char* setting : {"BlockFrench=1", "\"Move to Folder=256\"", "Paused=2"}) {
+        test_support::TempDir dir;
+        const SimRun run = Simulate(dir, std::string("--set ") + setting + " samples/inbox");
+        EXPECT_EQ(WEXITSTATUS(run.status), 2) << setting;
+        EXPECT_THAT(run.out, HasSubstr("--set: ")) << setting;
+        EXPECT_FALSE(std::filesystem::exists(dir / "state" / "registry.reg")) << setting;
+    }
+}
+
+// Files the add-in cannot write are never a silent loss.
+TEST(SimulatorFailures, AListFileThatCannotBeWrittenIsNamedAndFailsTheRun) {
     test_support::TempDir dir;
-    const SimRun run = Simulate(dir, "--set BlockFrench=1 samples/inbox");
-    EXPECT_EQ(WEXITSTATUS(run.status), 2);
-    EXPECT_THAT(run.out, HasSubstr("BlockFrench"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "state" / "registry.reg"));
+    std::filesystem::permissions(SampleState(dir) / "OKsenders.tarn", std::filesystem::perms::owner_write |
+                                                                       std::filesystem::perms::group_write |
+                                                                       std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const SimRun run = Simulate(dir, "--sent samples/sent samples/inbox");
+    EXPECT_EQ(WEXITSTATUS(run.status), 1);
+    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: the add-in failed in SaveLists: Cannot write \"" +
+                                   (dir / "state" / "OKsenders.tarn").string() + "\": the file is read-only"));
+    EXPECT_EQ(dir.Read("state/OKsenders.tarn"), "--++protected senders++--\r\nmaria.lindqvist@example.com\r\n");
+    EXPECT_THAT(run.out, HasSubstr("\"failures\":1"));
+}
+
+TEST(SimulatorFailures, AReportThatCannotBeWrittenIsNeverNamedAsTheReport) {
+    test_support::TempDir dir;
+    std::filesystem::create_directory(SampleState(dir) / "FLUSH.htm");
+    const SimRun json = Simulate(dir, "samples/inbox");
+    EXPECT_EQ(WEXITSTATUS(json.status), 1);
+    EXPECT_THAT(json.out, HasSubstr("FLUSH.htm\": Is a directory"));
+    EXPECT_THAT(json.out, HasSubstr("\"report\":null,\"reports_opened\":0,\"unreported\":7,"));
+    const SimRun text = Simulate(dir, "samples/inbox", "");
+    EXPECT_THAT(text.out, HasSubstr("7 spam messages are in no report: the report could not be written (see above)."));
+    EXPECT_THAT(text.out, ::testing::Not(HasSubstr("Report: ")));
+}
+
+TEST(SimulatorFailures, ASettingsFileThatCannotBeWrittenFailsTheRun) {
+    test_support::TempDir dir;
+    std::filesystem::create_directory(SampleState(dir) / "registry.reg");
+    const SimRun run = Simulate(dir, "samples/inbox");
+    EXPECT_EQ(WEXITSTATUS(run.status), 1);
+    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: the add-in failed in SaveSettings: Cannot write \"" +
+                                   (dir / "state" / "registry.reg").string() + "\": "));
+}
+
+TEST(SimulatorFailures, OutputThatCannotBeWrittenFailsTheRun) {
+    test_support::TempDir dir;
+    const SimRun run = Simulate(dir, "samples/inbox", "", "2>&1 >/dev/full");
+    EXPECT_EQ(WEXITSTATUS(run.status), 1);
+    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: cannot write the output: No space left on device"));
+}
+
+TEST(SimulatorFailures, ASecondRunOnTheSameStateFolderIsRefusedAndTouchesNothing) {
+    test_support::TempDir dir;
+    const StateFolderLock first_run(dir / "state");
+    const SimRun run = Simulate(dir, "samples/inbox");
+    EXPECT_EQ(WEXITSTATUS(run.status), 1);
+    EXPECT_THAT(run.out, HasSubstr("is in use by another tarn4ol-sim run"));
+    EXPECT_EQ(dir.FileCount(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "state"));
+}
+
+// What a message or a file name holds reaches the terminal as text, never as commands.
+TEST(SimulatorOutput, ControlCharactersOfAMessageAreShownEscaped) {
+    test_support::TempDir dir;
+    dir.Write("mail/\x1B[2Jcaf\xC3\xA9.eml",
+              "From: a@b.example\r\nSubject: \x1B]0;pwned\x07\x1B[2J clear\r\n\r\nBody.\r\n");
+    const SimRun text = Simulate(dir, "'" + (dir / "mail").string() + "'", "");
+    EXPECT_EQ(text.out.find('\x1B'), std::string::npos) << text.out;
+    EXPECT_THAT(text.out, HasSubstr("| \\x1B]0;pwned\\x07\\x1B[2J clear\n"));
+    EXPECT_THAT(text.out, HasSubstr("mail/\\x1B[2Jcaf\xC3\xA9.eml\n"));  // the file name as UTF-8
+    const SimRun json = Simulate(dir, "'" + (dir / "mail").string() + "'");
+    EXPECT_THAT(json.out, HasSubstr("mail/\\u001b[2Jcaf\xC3\xA9.eml\",\"subject\":\"\\u001b]0;pwned\\u0007"));
 }
 
 }  // namespace

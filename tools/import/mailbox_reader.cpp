@@ -20,8 +20,8 @@ namespace {
 
 MailboxEntry Import(SourceLabel source, std::string_view raw) {
     try {
-        host::sim::PropertyMap properties = ImportMessage(raw);
-        return ImportedMessage{std::move(source), std::move(properties)};
+        host::sim::ItemContent content = ImportMessage(raw);  // before the label moves: it may throw
+        return ImportedMessage{std::move(source), std::move(content)};
     } catch (const UnreadableMessage& unreadable) {
         return ImportFailure{std::move(source), unreadable.what()};
     }
@@ -70,7 +70,7 @@ void ReadMailFile(const fs::path& path, const MailboxSink& sink) {
 
 void ReadMailDirectory(const fs::path& directory, const MailboxSink& sink) {
     const MailFileList list = ListMailFiles(directory);
-    for (const auto& [unlisted, reason] : list.unlisted) sink(ImportFailure{{unlisted, {}}, "cannot list: " + reason});
+    for (const auto& [skipped, reason] : list.skipped) sink(ImportFailure{{skipped, {}}, reason});
     for (const auto& file : list.files) ReadMailFile(file, sink);
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "host/sim/property_map.h"
+#include "host/sim/item_content.h"
 #include "tools/import/source_label.h"
 
 namespace tarn::tools::import {
@@ -13,7 +13,7 @@ namespace tarn::tools::import {
 // One message of a mailbox as Outlook would store it.
 struct ImportedMessage {
     SourceLabel source;
-    host::sim::PropertyMap properties;
+    host::sim::ItemContent content;
 };
 
 // A message, file or directory of a mailbox that could not be read, and why.
@@ -31,8 +31,9 @@ using MailboxSink = std::function<void(MailboxEntry)>;
 // from the path:
 // - a directory with cur/ and new/ in it is a Maildir: the files of cur/, then of new/;
 // - any other directory is a directory of mail files, read recursively in name order
-//   (hidden entries and .json files left out); in a tree that holds a SpamAssassin corpus
-//   export (NAME.txt beside NAME.json), only those .txt files;
+//   (hidden entries and .json files left out, links followed, a link into a folder already
+//   read and a link to nothing reported and skipped); in a tree that holds a SpamAssassin
+//   corpus data folder (file_list.json beside the group folders), only the corpus messages;
 // - a file that starts with a "From " line is an mbox file, unless it is a corpus message,
 //   which holds one message after its "From " line;
 // - any other file is one message.

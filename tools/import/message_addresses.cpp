@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/codepage.h"
 #include "tools/import/gmime_support.h"
 
 namespace tarn::tools::import {
@@ -54,6 +55,18 @@ std::string DisplayTo(GMimeMessage& message) {
         display += shown;
     });
     return display;
+}
+
+std::vector<host::sim::RecipientEntry> Recipients(GMimeMessage& message) {
+    std::vector<host::sim::RecipientEntry> recipients;
+    for (const auto& [field, type] : {std::pair{GMIME_ADDRESS_TYPE_TO, host::RecipientType::To},
+                                     std::pair{GMIME_ADDRESS_TYPE_CC, host::RecipientType::Cc},
+                                     std::pair{GMIME_ADDRESS_TYPE_BCC, host::RecipientType::Bcc}}) {
+        ForEachMailbox(g_mime_message_get_addresses(&message, field), [&](InternetAddressMailbox& mailbox) {
+            recipients.push_back({platform::FromUtf8(NameOf(mailbox)), platform::FromUtf8(AddressOf(mailbox)), type});
+        });
+    }
+    return recipients;
 }
 
 }  // namespace tarn::tools::import

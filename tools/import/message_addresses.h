@@ -3,6 +3,9 @@
 #include <gmime/gmime.h>
 
 #include <string>
+#include <vector>
+
+#include "host/sim/item_content.h"
 
 namespace tarn::tools::import {
 
@@ -14,5 +17,9 @@ std::string SenderAddress(GMimeMessage& message);
 // The To recipients as Outlook lists them: each one's display name, or its address when it
 // has no name, joined by "; ". A group stands for its members. Empty when there is no To.
 std::string DisplayTo(GMimeMessage& message);
+
+// The recipient table Outlook keeps: every To, Cc and Bcc mailbox in header order, with its
+// display name (empty when it has none) and its bare address.
+std::vector<host::sim::RecipientEntry> Recipients(GMimeMessage& message);
 
 }  // namespace tarn::tools::import

@@ -40,7 +40,7 @@ std::string SubjectOf(GMimeMessage& message) {
 
 }  // namespace
 
-host::sim::PropertyMap ImportMessage(std::string_view raw) {
+host::sim::ItemContent ImportMessage(std::string_view raw) {
     const std::string_view bytes = WithoutMboxFromLine(raw);
     if (bytes.empty()) throw UnreadableMessage("empty: there is no message");
     const ParsedMessage parsed = Parse(bytes);
@@ -57,7 +57,7 @@ host::sim::PropertyMap ImportMessage(std::string_view raw) {
     };
     if (body.html) properties.emplace(tag::BodyHtml, std::move(*body.html));
     for (auto& [property, value] : properties) RemoveNulBytes(value);
-    return properties;
+    return {std::move(properties), Recipients(message)};
 }
 
 }  // namespace tarn::tools::import

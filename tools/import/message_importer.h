@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "host/sim/property_map.h"
+#include "host/sim/item_content.h"
 #include "platform/mapi.h"
 
 namespace tarn::tools::import {
@@ -25,8 +25,9 @@ public:
 //   line that ends it (the whole message when none does).
 // - PR_BODY: the text body (see MessageBody) with CR LF line ends.
 // - PR_BODY_HTML: the HTML body in its own charset; absent when the message has none.
+// With them, the recipient table: every To, Cc and Bcc mailbox, its name and its address.
 // Throws UnreadableMessage for input that is empty or does not start as mail does.
-host::sim::PropertyMap ImportMessage(std::string_view raw);
+host::sim::ItemContent ImportMessage(std::string_view raw);
 
 // The properties ImportMessage sets, with their MAPI names, in the order tools show them.
 struct PropertyName {

@@ -3,15 +3,15 @@
 #include "platform/codepage.h"
 #include "platform/dynamic_library.h"
 #include "platform/files.h"
+#include "tools/sim/terminal_text.h"
 
 namespace tarn::tools::sim {
 
 namespace {
 
-// Makes the state folder when it is new, with a copy of the language file that ships beside
-// the program; gives the settings file's path.
+// Gives the state folder, when it is new, a copy of the language file that ships beside the
+// program; gives the settings file's path.
 std::filesystem::path PrepareState(const std::filesystem::path& state) {
-    std::filesystem::create_directories(state);
     const auto shipped = platform::OwnModuleFolder() / "Language.ini";
     const auto own = state / "Language.ini";
     if (!platform::FileExists(own) && platform::FileExists(shipped)) {
@@ -23,14 +23,21 @@ std::filesystem::path PrepareState(const std::filesystem::path& state) {
 }  // namespace
 
 AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& messages)
-    : state_(state),
+    : lock_(state),
+      state_(state),
       messages_(messages),
       registry_(std::make_unique<platform::RegFileRegistry>(PrepareState(state))),
       platform_(std::make_unique<host::sim::SimPlatform>(outlook_, *registry_, mapi_)),
       services_(platform_->Services()) {
     platform_->MessageBoxes().SetObserver([this](const host::sim::MessageBoxCall& call) {
-        messages_ << "tarn4ol-sim: message box \"" << platform::Narrow(call.caption) << "\": "
-                  << platform::Narrow(call.text) << '\n';
+        messages_ << "tarn4ol-sim: message box \"" << TerminalText(call.caption) << "\": " << TerminalText(call.text)
+                  << '\n';
+    });
+    // The debug output's lines read "Tarn4OL: place: failure".
+    platform_->DebugOutput().SetObserver([this](const std::string& line) {
+        constexpr std::string_view Product = "Tarn4OL: ";
+        const std::string_view failure = std::string_view(line).substr(line.starts_with(Product) ? Product.size() : 0);
+        messages_ << "tarn4ol-sim: the add-in failed in " << TerminalAnsi(failure) << '\n';
     });
     pump_listener_ = platform_->Pump().AddPumpListener([this] { dialogs_.OnMessagesPumped(); });
     engine_ = std::make_unique<screening::RulesEngine>(platform::OwnModuleFolder(), [this](const std::string& notice) {
@@ -58,8 +65,8 @@ std::shared_ptr<host::sim::SimItem> AddinSession::Store(host::DefaultFolder fold
     return outlook_.AddItem(outlook_.DefaultFolder(folder), std::move(properties));
 }
 
-void AddinSession::Deliver(host::DefaultFolder folder, host::sim::PropertyMap properties) {
-    const auto item = Store(folder, std::move(properties));
+void AddinSession::Deliver(host::DefaultFolder folder, host::sim::ItemContent content) {
+    const auto item = outlook_.AddMail(outlook_.DefaultFolder(folder), std::move(content));
     platform_->Pump().ProcessMessages();
     item->PlaceIn(nullptr);
 }

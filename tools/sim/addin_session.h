@@ -12,13 +12,16 @@
 #include "host/sim/sim_platform.h"
 #include "platform/reg_file_registry.h"
 #include "screening/rules_engine.h"
+#include "tools/sim/state_lock.h"
 
 namespace tarn::tools::sim {
 
 // The add-in running in an Outlook of its own: the substitute Outlook, the simulator's system
 // services over it, the settings in "registry.reg" of the state folder, headless windows, the
 // rating engine beside the program, and the add-in object, started with the state folder as
-// its installation directory. Message boxes go to `messages`.
+// its installation directory. The state folder is locked against other runs for the session's
+// life (StateFolderUnavailable when it is taken). Message boxes, and every failure the add-in
+// contains (a list, settings or report file it cannot write...), go to `messages`.
 class AddinSession {
 public:
     AddinSession(const std::filesystem::path& state, std::ostream& messages);
@@ -34,7 +37,7 @@ public:
     // Delivers one message to a folder of the store and lets Outlook's message loop run, so
     // that the add-in's handler of that folder sees it arrive. The item leaves the store
     // afterwards, so that a long run keeps no more than one message in memory.
-    void Deliver(host::DefaultFolder folder, host::sim::PropertyMap properties);
+    void Deliver(host::DefaultFolder folder, host::sim::ItemContent content);
 
     // Puts a message in a folder without letting the message loop run: its arrival waits in
     // the queue, for whoever calls the add-in's handlers directly (the benchmarks do).
@@ -46,8 +49,11 @@ public:
     const std::vector<host::sim::ShellOpenCall>& ShellOpens() const { return platform_->Shell().Calls(); }
     // Why the settings file could not be read; empty when it could.
     const std::string& SettingsProblem() const noexcept { return registry_->LoadError(); }
+    // How many failures the add-in contained and wrote to its diagnostics log.
+    std::size_t ContainedFailures() const noexcept { return platform_->DebugOutput().Calls().size(); }
 
 private:
+    StateFolderLock lock_;
     std::filesystem::path state_;
     std::ostream& messages_;
     host::sim::SimOutlook outlook_;

@@ -92,11 +92,13 @@ std::string_view UsageText() {
            "mailbox of the project arrives.\n"
            "\n"
            "  --state DIR       the add-in's folder: word and sender lists (*.tarn), Language.ini,\n"
-           "                    the settings (registry.reg) and the report (default: ./tarn4ol-state)\n"
+           "                    the settings (registry.reg) and the report (default: ./tarn4ol-state);\n"
+           "                    one run at a time uses it\n"
            "  --set NAME=VALUE  a setting for this run only, by its registry name, for example\n"
-           "                    --set BlockEnglish=1 or --set \"Alphabet Groups=000010000000\"\n"
+           "                    --set BlockEnglish=1 or --set \"Alphabet Groups=000010000000\";\n"
+           "                    a value outside the setting's range is refused\n"
            "  --sent MAILBOX    messages the user sent, before the others arrive: their\n"
-           "                    recipients become friend senders\n"
+           "                    recipients' addresses (To, Cc, Bcc) become friend senders\n"
            "  --json            one JSON object per message, then one with the totals\n"
            "  --dump            instead of screening: each message's MAPI string properties as\n"
            "                    Outlook stores them (control characters and 8-bit bytes escaped,\n"
@@ -104,11 +106,16 @@ std::string_view UsageText() {
            "  --help            show this text\n"
            "\n"
            "A MAILBOX is a message file (.eml), an mbox file, a Maildir, a directory of\n"
-           "message files (read recursively, in name order) or a SpamAssassin corpus\n"
-           "directory (NAME.txt files beside NAME.json copies).\n"
+           "message files (read recursively, in name order) or the SpamAssassin public\n"
+           "corpus (its data folder: file_list.json beside the group folders).\n"
            "\n"
-           "Exit status: 0 when every message was read, 1 when some could not be read,\n"
-           "2 when the command line is wrong.\n";
+           "Standard error names each message, file or folder that could not be read, each\n"
+           "failure of the add-in (a list, settings or report file it could not write), and\n"
+           "the add-in's message boxes.\n"
+           "\n"
+           "Exit status: 0 when every message was read and every file written; 1 when\n"
+           "something could not be read or written, or the state folder is in use (see\n"
+           "standard error); 2 when the command line is wrong.\n";
 }
 
 }  // namespace tarn::tools::sim

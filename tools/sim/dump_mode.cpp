@@ -4,8 +4,10 @@
 #include <variant>
 
 #include "tools/import/mailbox_reader.h"
+#include "platform/codepage.h"
 #include "tools/import/message_importer.h"
 #include "tools/sim/exit_status.h"
+#include "tools/sim/terminal_text.h"
 #include "tools/sim/value_display.h"
 
 namespace tarn::tools::sim {
@@ -27,15 +29,29 @@ std::string PropertyColumns(const import::PropertyName& property, const std::str
     return line;
 }
 
+std::string_view RecipientTypeName(host::RecipientType type) {
+    switch (type) {
+        case host::RecipientType::To: return "Recipient To: ";
+        case host::RecipientType::Cc: return "Recipient Cc: ";
+        case host::RecipientType::Bcc: return "Recipient Bcc:";
+    }
+    return "Recipient";
+}
+
 void PrintMessage(const import::ImportedMessage& message, std::ostream& out) {
-    out << "== " << message.source.ToString() << '\n';
+    out << "== " << TerminalUtf8(message.source.ToString()) << '\n';
     for (const auto& property : import::ImportedProperties) {
-        const auto found = message.properties.find(property.tag);
-        if (found == message.properties.end()) {
+        const auto found = message.content.properties.find(property.tag);
+        if (found == message.content.properties.end()) {
             out << PropertyColumns(property, nullptr) << "  absent\n";
         } else {
             out << PropertyColumns(property, &found->second) << DisplayValue(found->second, ShownBytes) << '\n';
         }
+    }
+    // The recipient table, as the item's Recipients collection gives it.
+    for (const auto& recipient : message.content.recipients) {
+        out << "  " << RecipientTypeName(recipient.type) << ' ' << DisplayValue(platform::ToUtf8(recipient.name), ShownBytes)
+            << " <" << TerminalText(recipient.address) << ">\n";
     }
     out << '\n';
 }
@@ -52,10 +68,11 @@ int RunDump(const std::vector<std::filesystem::path>& mailboxes, std::ostream& o
         const auto& failure = std::get<import::ImportFailure>(entry);
         all_read = false;
         out.flush();  // keep the error beside the messages around it when both go to a terminal
-        errors << "tarn4ol-sim: " << failure.source.ToString() << ": " << failure.reason << '\n';
+        errors << "tarn4ol-sim: " << TerminalUtf8(failure.source.ToString()) << ": " << TerminalUtf8(failure.reason)
+               << '\n';
     };
     for (const auto& mailbox : mailboxes) import::ReadMailbox(mailbox, show);
-    return all_read ? exit_status::AllRead : exit_status::SomeUnreadable;
+    return all_read ? exit_status::Success : exit_status::Failure;
 }
 
 }  // namespace tarn::tools::sim

@@ -6,27 +6,37 @@
 
 namespace tarn::tools::sim {
 
-std::string JsonString(std::string_view ansi) {
-    const std::string utf8 = platform::ToUtf8(platform::Widen(ansi));
-    std::string json = "\"";
-    for (const char ch : utf8) {
+namespace {
+
+std::string JsonLiteral(std::u16string_view text) {
+    std::u16string escaped;
+    escaped.reserve(text.size() + 2);
+    escaped += u'"';
+    for (const char16_t ch : text) {
         switch (ch) {
-            case '"': json += "\\\""; break;
-            case '\\': json += "\\\\"; break;
-            case '\n': json += "\\n"; break;
-            case '\r': json += "\\r"; break;
-            case '\t': json += "\\t"; break;
+            case u'"': escaped += u"\\\""; break;
+            case u'\\': escaped += u"\\\\"; break;
+            case u'\n': escaped += u"\\n"; break;
+            case u'\r': escaped += u"\\r"; break;
+            case u'\t': escaped += u"\\t"; break;
             default:
-                if (static_cast<unsigned char>(ch) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(ch));
-                    json += escaped;
+                if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
+                    char code[8];
+                    std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(ch));
+                    for (const char* at = code; *at != '\0'; ++at) escaped += static_cast<char16_t>(*at);
                 } else {
-                    json += ch;
+                    escaped += ch;
                 }
         }
     }
-    return json + "\"";
+    escaped += u'"';
+    return platform::ToUtf8(escaped);
 }
+
+}  // namespace
+
+std::string JsonString(std::string_view ansi) { return JsonLiteral(platform::Widen(ansi)); }
+
+std::string JsonUtf8String(std::string_view utf8) { return JsonLiteral(platform::FromUtf8(utf8)); }
 
 }  // namespace tarn::tools::sim

@@ -11,6 +11,7 @@
 #include "tools/sim/exit_status.h"
 #include "tools/sim/json_text.h"
 #include "tools/sim/screening_tally.h"
+#include "tools/sim/terminal_text.h"
 
 namespace tarn::tools::sim {
 
@@ -69,7 +70,7 @@ struct MessageLabel {
 void PrintMessage(std::ostream& out, bool json, const MessageLabel& label, const addin::ScreeningOutcome& outcome) {
     const std::string kind = VerdictKind(outcome);
     if (json) {
-        out << "{\"source\":" << JsonString(label.source) << ",\"subject\":" << JsonString(label.subject)
+        out << "{\"source\":" << JsonUtf8String(label.source) << ",\"subject\":" << JsonString(label.subject)
             << ",\"sender\":" << JsonString(label.sender)
             << ",\"spam\":" << (outcome.spam ? "true" : "false") << ",\"rate\":" << outcome.rate
             << ",\"reason\":" << JsonString(outcome.reason) << ",\"decision\":" << JsonString(kind)
@@ -78,20 +79,31 @@ void PrintMessage(std::ostream& out, bool json, const MessageLabel& label, const
         out << "}\n";
         return;
     }
-    out << (outcome.spam ? "SPAM " : "ok   ") << label.source << "\n     " << kind;
-    // The terminal reads UTF-8; the add-in's texts are in the code page.
-    const auto terminal = [](const std::string& ansi) { return platform::ToUtf8(platform::Widen(ansi)); };
+    out << (outcome.spam ? "SPAM " : "ok   ") << TerminalUtf8(label.source) << "\n     " << kind;
     if (outcome.decision == addin::ScreeningOutcome::Decision::LocalTest ||
         outcome.decision == addin::ScreeningOutcome::Decision::Engine) {
-        out << " (rate " << outcome.rate << (outcome.reason.empty() ? "" : ", " + terminal(outcome.reason)) << ")";
+        out << " (rate " << outcome.rate << (outcome.reason.empty() ? "" : ", " + TerminalAnsi(outcome.reason)) << ")";
     }
-    if (!outcome.failure.empty()) out << ": " << outcome.failure;
-    out << " | " << terminal(label.subject) << '\n';
+    if (!outcome.failure.empty()) out << ": " << TerminalAnsi(outcome.failure);
+    out << " | " << TerminalAnsi(label.subject) << '\n';
 }
 
-void PrintSummary(std::ostream& out, bool json, const ScreeningTally& tally, const AddinSession& session) {
-    const auto report = session.State() / "FLUSH.htm";
-    const std::size_t reports = session.ShellOpens().size();
+// What became of the spam that was moved: the reports opened, and the spam no report holds.
+struct ReportOutcome {
+    std::size_t opened = 0;       // reports written and opened during the run
+    std::size_t unreported = 0;   // rows still pending when the run ended
+    bool exit_report_due = false; // the settings asked for a report at exit
+};
+
+ReportOutcome ReportOutcomeOf(AddinSession& session) {
+    const store::Settings& settings = session.Addin().Settings();
+    return {session.ShellOpens().size(), session.Addin().Report().ReportRows().size(),
+            !settings.paused && settings.automatic_report != 1 && settings.reporting_interval != 0};
+}
+
+void PrintSummary(std::ostream& out, bool json, const ScreeningTally& tally, const AddinSession& session,
+                  const ReportOutcome& reports) {
+    const std::string report = (session.State() / "FLUSH.htm").string();
     if (json) {
         out << "{\"summary\":{\"screened\":" << tally.screened << ",\"spam\":" << tally.spam
             << ",\"moved\":" << tally.moved << ",\"left_in_inbox\":" << tally.LeftInInbox()
@@ -101,14 +113,31 @@ void PrintSummary(std::ostream& out, bool json, const ScreeningTally& tally, con
             out << separator << JsonString(kind) << ':' << count;
             separator = ",";
         }
-        out << "},\"report\":" << JsonString(report.string()) << ",\"reports_opened\":" << reports << "}}\n";
+        out << "},\"report\":" << (reports.opened > 0 ? JsonUtf8String(report) : std::string("null"))
+            << ",\"reports_opened\":" << reports.opened << ",\"unreported\":" << reports.unreported
+            << ",\"failures\":" << session.ContainedFailures() << "}}\n";
         return;
     }
     out << "\nScreened " << tally.screened << " messages: " << tally.spam << " spam (" << tally.moved
         << " moved out of the Inbox), " << tally.LeftInInbox() << " left in the Inbox.\n";
     for (const auto& [kind, count] : tally.by_kind) out << "  " << count << "\t" << kind << '\n';
     if (tally.unreadable > 0) out << tally.unreadable << " could not be read (see above).\n";
-    out << "Report: " << report.string() << " (opened " << reports << (reports == 1 ? " time)\n" : " times)\n");
+    if (reports.opened > 0) {
+        out << "Report: " << TerminalUtf8(report) << " (opened " << reports.opened
+            << (reports.opened == 1 ? " time)\n" : " times)\n");
+    }
+    if (reports.unreported > 0) {
+        out << reports.unreported << " spam message" << (reports.unreported == 1 ? " is" : "s are")
+            << " in no report: "
+            << (reports.exit_report_due ? "the report could not be written (see above).\n"
+                                        : "the settings make no report at exit (paused, manual, or never).\n");
+    } else if (reports.opened == 0) {
+        out << "No report: no spam was moved.\n";
+    }
+    if (session.ContainedFailures() > 0) {
+        out << session.ContainedFailures() << " failure" << (session.ContainedFailures() == 1 ? "" : "s")
+            << " of the add-in (see above).\n";
+    }
 }
 
 }  // namespace
@@ -119,8 +148,8 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
 
     AddinSession session(command.state, errors);
     if (!session.SettingsProblem().empty()) {
-        errors << "tarn4ol-sim: the settings were not read, and will not be written: " << session.SettingsProblem()
-               << '\n';
+        errors << "tarn4ol-sim: the settings were not read, and will not be written: "
+               << TerminalAnsi(session.SettingsProblem()) << '\n';
     }
     session.Start();
     const store::Settings stored = session.Addin().Settings();
@@ -130,12 +159,13 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     ProgressLine progress(errors, show_progress);
     const auto unreadable = [&](const import::ImportFailure& failure) {
         ++tally.unreadable;
-        errors << "tarn4ol-sim: " << failure.source.ToString() << ": " << failure.reason << '\n';
+        errors << "tarn4ol-sim: " << TerminalUtf8(failure.source.ToString()) << ": " << TerminalUtf8(failure.reason)
+               << '\n';
     };
 
     import::ReadMailboxesAhead(command.sent_mailboxes, [&](import::MailboxEntry entry) {
         if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
-            session.Deliver(host::DefaultFolder::SentMail, std::move(message->properties));
+            session.Deliver(host::DefaultFolder::SentMail, std::move(message->content));
         } else {
             unreadable(std::get<import::ImportFailure>(entry));
         }
@@ -156,9 +186,9 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
             return;
         }
         outcome = {};
-        const MessageLabel label{message->source.ToString(), Property(message->properties, tag::Subject),
-                                 Property(message->properties, tag::SenderEmailAddress)};
-        session.Deliver(host::DefaultFolder::Inbox, std::move(message->properties));
+        const MessageLabel label{message->source.ToString(), Property(message->content.properties, tag::Subject),
+                                 Property(message->content.properties, tag::SenderEmailAddress)};
+        session.Deliver(host::DefaultFolder::Inbox, std::move(message->content));
         tally.Count(outcome);
         PrintMessage(out, command.json, label, outcome);
         progress.Update(tally);
@@ -168,8 +198,9 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     // The settings given for this run are not kept.
     if (!command.settings.empty()) session.Addin().Settings() = stored;
     session.Stop();
-    PrintSummary(out, command.json, tally, session);
-    return tally.unreadable > 0 ? exit_status::SomeUnreadable : exit_status::AllRead;
+    PrintSummary(out, command.json, tally, session, ReportOutcomeOf(session));
+    const bool failed = tally.unreadable > 0 || session.ContainedFailures() > 0 || !session.SettingsProblem().empty();
+    return failed ? exit_status::Failure : exit_status::Success;
 }
 
 }  // namespace tarn::tools::sim

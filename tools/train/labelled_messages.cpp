@@ -16,7 +16,7 @@ LabelledMail ReadLabelledMessages(const std::vector<std::filesystem::path>& ham,
             import::ReadMailbox(mailbox, [&](import::MailboxEntry entry) {
                 if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
                     mail.messages.push_back({mailbox.string(), message->source.ToString(),
-                                             source.ScreeningText(std::move(message->properties)), is_spam});
+                                             source.ScreeningText(std::move(message->content.properties)), is_spam});
                     return;
                 }
                 const auto& failure = std::get<import::ImportFailure>(entry);

@@ -8,8 +8,10 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "platform/win32/win32_timer_factory.h"
+#include "tests/support/recorded_diagnostics.h"
 
 namespace tarn::platform {
 namespace {
@@ -48,7 +50,8 @@ protected:
         ASSERT_TRUE(RunMessageLoopUntil([&] { return witness_ticks >= 4; }));
     }
 
-    Win32TimerFactory factory;
+    test_support::RecordedDiagnostics diagnostics;
+    Win32TimerFactory factory{diagnostics};
 };
 
 TEST_F(Win32Timers, FireFromTheMessageLoopUntilStopped) {
@@ -85,7 +88,7 @@ TEST_F(Win32Timers, AHandlerMayDestroyItsOwnTimer) {
 }
 
 TEST_F(Win32Timers, AHandlerMayDestroyTheFactoryAndTheTimersOutliveIt) {
-    auto doomed = std::make_unique<Win32TimerFactory>();
+    auto doomed = std::make_unique<Win32TimerFactory>(diagnostics);
     int ticks = 0;
     const auto timer = doomed->CreateTimer();
     timer->SetHandler([&] {
@@ -99,6 +102,21 @@ TEST_F(Win32Timers, AHandlerMayDestroyTheFactoryAndTheTimersOutliveIt) {
     timer->SetEnabled(true);
     LetTimeForTicksPass();
     EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(Win32Timers, AHandlerThatFailsIsRecordedAndTheTimerGoesOn) {
+    int ticks = 0;
+    const auto timer = factory.CreateTimer();
+    timer->SetHandler([&] {
+        ++ticks;
+        throw std::runtime_error("report not written");
+    });
+    timer->SetInterval(50ms);
+    timer->SetEnabled(true);
+    ASSERT_TRUE(RunMessageLoopUntil([&] { return ticks >= 2; }));
+    ASSERT_GE(diagnostics.Entries().size(), 2u);
+    EXPECT_EQ(diagnostics.Entries()[0].place, "Timer");
+    EXPECT_EQ(diagnostics.Entries()[0].failure, "report not written");
 }
 
 }  // namespace
