@@ -4,12 +4,6 @@
 
 namespace tarn::addin {
 
-namespace {
-
-// In the installation folder, beside the lists.
-constexpr std::string_view DiagnosticsFileName = "Tarn4OL.log";
-
-}  // namespace
 
 void TTarnAddin::Startup() {
     captions_ = store::LoadCaptionsAndStrings(directory_);
@@ -39,7 +33,7 @@ void TTarnAddin::Startup() {
     // with the settings in force at that moment.
     settings_.alphabet_groups = std::string(store::AllAlphabetsBlocked);
     store::LoadSettings(services_.registry, settings_, diagnostics);
-    diagnostics.SetFile(directory_ / DiagnosticsFileName, settings_.diagnostics);
+    SetupDiagnosticsLog();
 
     if (settings_.show_splash) {
         dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),

@@ -8,6 +8,8 @@ namespace tarn::addin {
 namespace {
 
 constexpr std::u16string_view FriendlyName = u"Orvik' Tarn!";
+// In the installation folder, beside the lists.
+constexpr std::string_view DiagnosticsFileName = "Tarn4OL.log";
 
 }  // namespace
 
@@ -42,6 +44,10 @@ void TTarnAddin::ProduceInboxReport() {
 
 void TTarnAddin::ReportIfDue() {
     report_.ReportIfDue(*application_, settings_);
+}
+
+void TTarnAddin::SetupDiagnosticsLog() {
+    services_.diagnostics.SetFile(directory_ / DiagnosticsFileName, settings_.diagnostics);
 }
 
 void TTarnAddin::SetupReportTimer() {

@@ -88,6 +88,9 @@ public:
     host::FolderPtr GetQuarantineFolder();
     // Points the report timer at ReportIfDue with the interval of the settings.
     void SetupReportTimer();
+    // Sends the diagnostics log to "Tarn4OL.log" in the installation folder, or stops it, as
+    // the setting "Diagnostics" says.
+    void SetupDiagnosticsLog();
     void ProduceInboxReport();
     void ReportIfDue();
 

@@ -88,6 +88,7 @@ TEST_F(NewMail, LocalTestsRunInOrderAndTheFirstGivesTheReason) {
     Arrive(Mail("x@example.com", "x", "zz HYPERLINK \"x\" RATE=200"));
     std::vector<std::string> reasons;
     for (const auto& outcome : outcomes) reasons.push_back(outcome.reason);
+    ASSERT_EQ(reasons.size(), 6u);
     EXPECT_EQ(reasons[0], "Banned Sender>");
     EXPECT_EQ(reasons[1], ">Banned Content>");
     EXPECT_EQ(reasons[2], ">Alphabet>");
@@ -99,6 +100,22 @@ TEST_F(NewMail, LocalTestsRunInOrderAndTheFirstGivesTheReason) {
         << reasons[4];
     EXPECT_EQ(reasons[5], ">Suspicious>");
     for (const auto& outcome : outcomes) EXPECT_EQ(outcome.rate, 1000);
+}
+
+TEST_F(NewMail, KoreanMailIsBlockedWhenKoreanIsTicked) {
+    addin.Settings().alphabet_groups = "000000001000";
+    const auto korean = Arrive(Mail("x@example.com", "x", "RATE=0", "Content-Type: text/plain; charset=ks_c_5601-1987\r\n"));
+    EXPECT_EQ(korean->Location(), QuarantineFolder());
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes[0].reason, ">Alphabet>");
+}
+
+TEST_F(NewMail, APlaceholderInASubjectIsShownAsWrittenInTheReport) {
+    Arrive(Mail("x@example.com", "$Quar$ and $nbmsgs$", "RATE=99"));
+    addin.ProduceInboxReport();
+    const std::string page = dir.Read("FLUSH.htm");
+    EXPECT_THAT(page, HasSubstr("<B>&#36;Quar&#36; and &#36;nbmsgs&#36;</B>"));
+    EXPECT_THAT(page, ::testing::Not(HasSubstr("<B>Inbox/Quarantine")));
 }
 
 TEST_F(NewMail, OnlyFriendsAreWelcomeWhenTheUserSaysSo) {
@@ -211,8 +228,9 @@ TEST_F(SentMail, ARecipientWithoutAUsableAddressAddsNothing) {
     Send({{u"Prize Dept\r\n.com", u""}, {u"Nobody", u""}, {u"Split", u"a@x.example\r\n.com"}, {u"Nul", std::u16string(u"b@x\0c", 5)}},
          "Prize Dept\r\n.com; Nobody");
     EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--"));
+    Send({{u"Prize Dept\r\n.com", u"prize@dept.example"}}, "Prize Dept\r\n.com");  // the name never counts
     addin.Shutdown();
-    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\n");
+    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nprize@dept.example\r\n");
 }
 
 TEST_F(SentMail, RecipientsThatCannotBeReadAddNothingAndAreWrittenDown) {

@@ -153,7 +153,10 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     }
     session.Start();
     const store::Settings stored = session.Addin().Settings();
-    if (!command.settings.empty()) session.Addin().Settings() = WithOverrides(stored, command);
+    if (!command.settings.empty()) {
+        session.Addin().Settings() = WithOverrides(stored, command);
+        session.Addin().SetupDiagnosticsLog();
+    }
 
     ScreeningTally tally;
     ProgressLine progress(errors, show_progress);
