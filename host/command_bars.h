@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/constants.h"
+#include "host/picture.h"
 #include "host/subscription.h"
 
 namespace tarn::host {
@@ -35,10 +36,12 @@ public:
     virtual void SetVisible(bool visible) = 0;
     virtual bool Enabled() = 0;
     virtual void SetEnabled(bool enabled) = 0;
-    // Button members ("Style", "PasteFace": the face comes from the clipboard's bitmap).
+    // Button members: "Style", and the face as "Picture" and "Mask" (white where the face is
+    // transparent, black where it shows), which leave the user's clipboard alone.
     virtual int Style() = 0;
     virtual void SetStyle(int style) = 0;
-    virtual void PasteFace() = 0;
+    virtual void SetPicture(const Picture& picture) = 0;
+    virtual void SetMask(const Picture& mask) = 0;
     // The controls inside a pop-up; HostError for other kinds.
     virtual std::shared_ptr<CommandBarControls> Controls() = 0;
     virtual void Delete(bool temporary) = 0;

@@ -29,10 +29,9 @@ void SimCommandBarControl::SetEnabled(bool enabled) { Write("SetEnabled", state_
 int SimCommandBarControl::Style() { return Read("Style", state_.style); }
 void SimCommandBarControl::SetStyle(int style) { Write("SetStyle", state_.style, style); }
 
-void SimCommandBarControl::PasteFace() {
-    Guard("PasteFace");
-    ++state_.paste_face_calls;
-}
+void SimCommandBarControl::SetPicture(const host::Picture& picture) { Write("SetPicture", state_.picture, {picture}); }
+
+void SimCommandBarControl::SetMask(const host::Picture& mask) { Write("SetMask", state_.mask, {mask}); }
 
 std::shared_ptr<host::CommandBarControls> SimCommandBarControl::Controls() {
     Guard("Controls");

@@ -28,7 +28,8 @@ struct ControlState {
     bool enabled = true;
     int style = 0;
     bool temporary = false;  // the flag the control was added with
-    int paste_face_calls = 0;
+    std::optional<host::Picture> picture;  // the face and its mask, once set
+    std::optional<host::Picture> mask;
     std::optional<bool> delete_temporary;  // the flag Delete was given, once deleted
 };
 
@@ -56,7 +57,8 @@ public:
     void SetEnabled(bool enabled) override;
     int Style() override;
     void SetStyle(int style) override;
-    void PasteFace() override;
+    void SetPicture(const host::Picture& picture) override;
+    void SetMask(const host::Picture& mask) override;
     // Raises HostError for a control that is not a pop-up.
     std::shared_ptr<host::CommandBarControls> Controls() override;
     void Delete(bool temporary) override;

@@ -109,9 +109,10 @@ TEST_F(CommandBarsTest, DeletedControlsAndBarsLeaveAndRefuseEveryMember) {
     const auto popup = bar->Controls()->Add(ControlType::Popup, std::nullopt, true);
     const auto inside = popup->Controls()->Add(ControlType::Button, std::nullopt, true);
     const auto button = bar->Controls()->Add(ControlType::Button, std::nullopt, true);
-    button->PasteFace();
-    button->PasteFace();
-    EXPECT_EQ(std::dynamic_pointer_cast<SimCommandBarControl>(button)->State().paste_face_calls, 2);
+    button->SetPicture({1, 1, {0x00FF00}});
+    button->SetMask({1, 1, {0xFFFFFF}});
+    EXPECT_EQ(std::dynamic_pointer_cast<SimCommandBarControl>(button)->State().picture, (host::Picture{1, 1, {0x00FF00}}));
+    EXPECT_EQ(std::dynamic_pointer_cast<SimCommandBarControl>(button)->State().mask, (host::Picture{1, 1, {0xFFFFFF}}));
 
     button->Delete(false);
     EXPECT_EQ(bar->Controls()->Count(), 1);
