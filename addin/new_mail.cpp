@@ -21,7 +21,7 @@ constexpr std::int8_t ReportAfterSpam = 100;
 
 host::FolderPtr TTarnAddin::SpamDestination() {
     if (settings_.move_to_folder != 0) {
-        return application_->GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::DeletedItems);
+        return OutlookApp().GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::DeletedItems);
     }
     return GetQuarantineFolder();
 }
@@ -92,7 +92,7 @@ void TTarnAddin::OnInboxItemAdd(const host::ItemPtr& item) noexcept {
             if (!lists_) throw std::logic_error("the word and sender lists were not loaded at start-up");
             alphabet_tokens_.BuildAlphabetTokens(settings_.alphabet_groups);
             const host::FolderPtr destination = SpamDestination();
-            Judge(*item, ReadScreeningInputs(*item), outcome);
+            Judge(*item, ReadScreeningInputs(*item, view_, services_.diagnostics), outcome);
             if (outcome.spam) {
                 report_.CountSpam();
                 if (report_.FSpamSinceReport() > ReportAfterSpam) {

@@ -1,21 +1,20 @@
 #include "addin/tarn_addin.h"
 
-#include "platform/codepage.h"
 #include "quarantine/quarantine_folder.h"
 
 namespace tarn::addin {
 
 namespace {
 
-constexpr std::u16string_view FriendlyName = u"Orvik' Tarn!";
 // In the installation folder, beside the lists.
 constexpr std::string_view DiagnosticsFileName = "Tarn4OL.log";
 
 }  // namespace
 
-TTarnAddin::TTarnAddin(host::ApplicationPtr application, platform::Services& services, dialogs::DialogFactory& dialogs,
-                       screening::RulesEngine& engine, std::filesystem::path installation_directory)
-    : application_(std::move(application)),
+TTarnAddin::TTarnAddin(platform::Services& services, dialogs::DialogFactory& dialogs, screening::RulesEngine& engine,
+                       ButtonFaceSource& faces, AddInRegistration& registration,
+                       std::filesystem::path installation_directory)
+    : TaxpAddIn(services, faces, registration),
       services_(services),
       dialogs_(dialogs),
       engine_(engine),
@@ -25,26 +24,11 @@ TTarnAddin::TTarnAddin(host::ApplicationPtr application, platform::Services& ser
 
 TTarnAddin::~TTarnAddin() = default;
 
-void TTarnAddin::ReportError(const std::exception& error) noexcept {
-    services_.diagnostics.Record("ReportError", error.what());
-    platform::Contain(services_.diagnostics, "ReportError", [&] {
-        const std::u16string text = std::u16string(FriendlyName) + u" error: the add-in has fired an exception.\r\n" +
-                                    platform::Widen(error.what());
-        services_.message_boxes.Show(text, std::u16string(FriendlyName), platform::MessageBoxKind::Error);
-    });
-}
+host::FolderPtr TTarnAddin::GetQuarantineFolder() { return quarantine::GetQuarantineFolder(OutlookApp()); }
 
-host::FolderPtr TTarnAddin::GetQuarantineFolder() {
-    return quarantine::GetQuarantineFolder(*application_);
-}
+void TTarnAddin::ProduceInboxReport() { report_.ProduceInboxReport(OutlookApp()); }
 
-void TTarnAddin::ProduceInboxReport() {
-    report_.ProduceInboxReport(*application_);
-}
-
-void TTarnAddin::ReportIfDue() {
-    report_.ReportIfDue(*application_, settings_);
-}
+void TTarnAddin::ReportIfDue() { report_.ReportIfDue(OutlookApp(), settings_); }
 
 void TTarnAddin::SetupDiagnosticsLog() {
     services_.diagnostics.SetFile(directory_ / DiagnosticsFileName, settings_.diagnostics);

@@ -4,8 +4,13 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "addin/axp_addin.h"
+#include "addin/explorer_wrapper.h"
+#include "addin/screening_inputs.h"
 #include "dialogs/dialog_factory.h"
 #include "host/application.h"
 #include "host/subscription.h"
@@ -21,12 +26,6 @@
 #include "store/user_lists.h"
 
 namespace tarn::addin {
-
-// What the screening tests share of one mail item.
-struct ScreeningInputs {
-    std::string charset;         // from the transport headers; empty when none is declared
-    std::string screening_text;  // the transport headers followed by up to 5000 characters of body
-};
 
 // What the screening of one arriving item came to, for whoever watches the screening (the
 // simulator reports it per message).
@@ -48,27 +47,17 @@ struct ScreeningOutcome {
 };
 using ScreeningObserver = std::function<void(const host::ItemPtr& item, const ScreeningOutcome& outcome)>;
 
-// The add-in proper: the one object that holds the anti-spam state while Outlook runs, and
-// whose handlers screen the mail that arrives.
-class TTarnAddin {
+// The add-in proper: the one object that holds the anti-spam state while Outlook runs, whose
+// handlers screen the mail that arrives, and whose toolbars run the user's commands.
+class TTarnAddin final : public TaxpAddIn {
 public:
-    // The rating engine is loaded with the add-in library and outlives the add-in object.
-    TTarnAddin(host::ApplicationPtr application, platform::Services& services, dialogs::DialogFactory& dialogs,
-               screening::RulesEngine& engine, std::filesystem::path installation_directory);
-    ~TTarnAddin();
+    // The rating engine is loaded with the add-in library and outlives the add-in object; the
+    // installation directory is the library's folder.
+    TTarnAddin(platform::Services& services, dialogs::DialogFactory& dialogs, screening::RulesEngine& engine,
+               ButtonFaceSource& faces, AddInRegistration& registration, std::filesystem::path installation_directory);
+    ~TTarnAddin() override;
     TTarnAddin(const TTarnAddin&) = delete;
     TTarnAddin& operator=(const TTarnAddin&) = delete;
-
-    // Start-up: captions, the engine's dictionaries and the lists, the Inbox and Sent Items
-    // hooks, the settings, the About window, the report timer. A failure of a step without a
-    // guard of its own ends start-up and is raised (the caller reports it with ReportError).
-    void Startup();
-    // Shutdown: the settings, the report on exit, the dictionaries, the lists, the hooks and
-    // the timer. Nothing is written when start-up did not finish.
-    void Shutdown() noexcept;
-
-    // The modal error message of a failed command, start-up or shutdown.
-    void ReportError(const std::exception& error) noexcept;
 
     // The handler of the Inbox's item-added event: screens one arriving item and moves spam
     // to the quarantine folder or Deleted Items, adding a row to the pending report. Nothing
@@ -78,12 +67,6 @@ public:
     void OnSentItemAdd(const host::ItemPtr& item) noexcept;
     // Told the outcome of every item the Inbox handler looked at.
     void SetScreeningObserver(ScreeningObserver observer) { observer_ = std::move(observer); }
-
-    // The charset and screening text of a mail item: the transport headers (when the item's
-    // MAPI object is a message) directly followed by the HTML body, or the plain body when
-    // there is no HTML, cut to its first 5000 characters. Empty for items that are not mail.
-    // A host failure reaches the caller.
-    ScreeningInputs ReadScreeningInputs(host::Item& item) const;
 
     host::FolderPtr GetQuarantineFolder();
     // Points the report timer at ReportIfDue with the interval of the settings.
@@ -100,8 +83,31 @@ public:
     const store::Captions& Captions() const noexcept { return captions_; }
     store::UserLists* Lists() noexcept { return lists_.get(); }
     quarantine::InboxReport& Report() noexcept { return report_; }
+    // The subject of the first selected mail item of the main window (empty when the last
+    // selection started with another kind of item).
+    const std::string& CurrentSubject() const noexcept { return current_subject_; }
+
+protected:
+    // Start-up: captions, the toolbars, the engine's dictionaries and the lists, the Inbox and
+    // Sent Items hooks, the settings, the About window, the report timer, the window hooks.
+    // A failure of a step without a guard of its own ends start-up and is raised.
+    void Startup() override;
+    // Shutdown: the windows let go, the settings, the report on exit, the dictionaries, the
+    // lists, the hooks and the timer. Nothing is written when start-up did not get as far as
+    // the window hooks (it did not load what would be written).
+    void Shutdown() override;
+    // The command of the toolbar button with this tag.
+    void ControlClick(const std::u16string& tag, const host::CommandBarControlPtr& control) override;
 
 private:
+    void BuildMainWindowToolbars();
+    void TrackExplorer(const host::ExplorerPtr& explorer);
+    void OnExplorerSelectionChange(ExplorerWrapper& wrapper) noexcept;
+    void OnExplorerClose(ExplorerWrapper& wrapper) noexcept;
+    void OnNewInspector(const host::InspectorPtr& inspector) noexcept;
+    void AddMessageWindowToolbar(const host::InspectorPtr& inspector);
+    void ShowHelp();
+
     // The cascade of tests and the engine; fills decision, rate, spam and the reason.
     void Judge(host::Item& item, const ScreeningInputs& inputs, ScreeningOutcome& outcome);
     std::string LocalTestReason(host::Item& item, const std::string& subject, const ScreeningInputs& inputs,
@@ -109,7 +115,6 @@ private:
     void MoveSpam(const host::ItemPtr& item, host::Folder& destination, ScreeningOutcome& outcome) noexcept;
     host::FolderPtr SpamDestination();
 
-    host::ApplicationPtr application_;
     platform::Services& services_;
     dialogs::DialogFactory& dialogs_;
     screening::RulesEngine& engine_;
@@ -125,8 +130,12 @@ private:
     host::Subscription inbox_items_;
     host::Subscription sent_items_;
     std::unique_ptr<platform::Timer> report_timer_;
+    host::Subscription explorers_hook_;
+    host::Subscription inspectors_hook_;
+    // The main windows followed; absent until start-up reaches the window hooks.
+    std::optional<std::vector<std::unique_ptr<ExplorerWrapper>>> explorer_wrappers_;
+    std::string current_subject_;
     ScreeningObserver observer_;
-    bool started_ = false;
 };
 
 }  // namespace tarn::addin

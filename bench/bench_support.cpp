@@ -1,13 +1,14 @@
 #include "bench/bench_support.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <iostream>
 #include <random>
 #include <stdexcept>
 #include <variant>
 
 #include <sstream>
 
+#include "platform/stream_diagnostics.h"
 #include "store/user_lists.h"
 #include "tools/import/mailbox_reader.h"
 #include "tools/sim/addin_session.h"
@@ -34,7 +35,8 @@ const std::vector<std::string>& CorpusScreeningTexts() {
         std::vector<std::string> screening_texts;
         for (const auto& message : CorpusMessages()) {
             const auto item = session.Store(host::DefaultFolder::Inbox, message);
-            screening_texts.push_back(session.Addin().ReadScreeningInputs(*item).screening_text);
+            screening_texts.push_back(
+                addin::ReadScreeningInputs(*item, session.Addin().View(), BenchDiagnostics()).screening_text);
             item->PlaceIn(nullptr);
         }
         return screening_texts;
@@ -53,9 +55,9 @@ StateFolder::~StateFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-void StderrDiagnostics::Record(std::string_view place, std::string_view failure) noexcept {
-    std::fprintf(stderr, "tarn_bench: %.*s: %.*s\n", static_cast<int>(place.size()), place.data(),
-                 static_cast<int>(failure.size()), failure.data());
+platform::Diagnostics& BenchDiagnostics() {
+    static platform::StreamDiagnostics diagnostics(std::cerr, "tarn_bench");
+    return diagnostics;
 }
 
 void WriteSyntheticLists(const std::filesystem::path& folder, std::size_t entries) {
@@ -66,8 +68,7 @@ void WriteSyntheticLists(const std::filesystem::path& folder, std::size_t entrie
         return text;
     };
     // The lists as the add-in writes them: sorted, one entry per line.
-    StderrDiagnostics diagnostics;
-    const auto lists = store::UserLists::CreateLists(folder, diagnostics);
+    const auto lists = store::UserLists::CreateLists(folder, BenchDiagnostics());
     for (const auto kind : {store::ListKind::ProtectedWords, store::ListKind::ForbiddenWords,
                             store::ListKind::FriendSenders, store::ListKind::BannedSenders}) {
         const bool senders = kind == store::ListKind::FriendSenders || kind == store::ListKind::BannedSenders;

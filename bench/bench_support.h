@@ -33,10 +33,7 @@ private:
 
 // Failures the add-in contains while a benchmark runs, shown on stderr: a benchmark whose
 // work failed measures nothing worth reading.
-class StderrDiagnostics final : public platform::Diagnostics {
-public:
-    void Record(std::string_view place, std::string_view failure) noexcept override;
-};
+platform::Diagnostics& BenchDiagnostics();
 
 // Writes the four list files with `entries` made-up entries each: words for the word lists,
 // addresses for the sender lists, none of which a corpus message is likely to hold.

@@ -13,7 +13,7 @@ namespace {
 
 void StartupWork(benchmark::State& state) {
     StateFolder folder;
-    StderrDiagnostics diagnostics;
+    platform::Diagnostics& diagnostics = BenchDiagnostics();
     WriteSyntheticLists(folder.Path(), 10000);
     {
         platform::RegFileRegistry registry(folder.Path() / "registry.reg");

@@ -10,11 +10,20 @@
 
 namespace tarn::host {
 
+// The add-in's own automation object, as its COM add-in entry exposes it to others ("Object").
+// Opaque here: only the COM server knows what it is.
+class AddinObject {
+public:
+    virtual ~AddinObject() = default;
+};
+
 // One entry of the application's COM add-in list.
 class ComAddIn {
 public:
     virtual ~ComAddIn() = default;
     virtual std::u16string ProgId() = 0;
+    // "Object": what the entry hands to whoever asks Outlook for the add-in.
+    virtual void SetObject(std::shared_ptr<AddinObject> object) = 0;
 };
 
 class ComAddIns {
@@ -43,5 +52,16 @@ public:
 };
 
 using ApplicationPtr = std::shared_ptr<Application>;
+
+// The application object a host hands to its add-ins when it connects them. Outlook's answers
+// as Outlook's Application; any other host's does not.
+class HostApplication {
+public:
+    virtual ~HostApplication() = default;
+    // Outlook's Application, or null when the host is not Outlook.
+    virtual ApplicationPtr AsOutlookApplication() = 0;
+};
+
+using HostApplicationPtr = std::shared_ptr<HostApplication>;
 
 }  // namespace tarn::host

@@ -36,6 +36,7 @@ public:
     // The spam messages of the new-mail screening since the last report (8 bits, signed).
     std::int8_t FSpamSinceReport() const noexcept { return spam_since_report_; }
     void CountSpam() noexcept { spam_since_report_ = static_cast<std::int8_t>(spam_since_report_ + 1); }
+    void ResetSpamCount() noexcept { spam_since_report_ = 0; }
 
     std::filesystem::path PagePath() const { return directory_ / "FLUSH.htm"; }
 

@@ -18,6 +18,7 @@ constexpr auto kMembers = std::to_array<std::string_view>({
     "Application.Inspectors",
     "Application.Session",
     "ComAddIn.ProgId",
+    "ComAddIn.SetObject",
     "ComAddIns.Count",
     "ComAddIns.Item",
     "CommandBar.Controls",

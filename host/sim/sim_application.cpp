@@ -45,6 +45,8 @@ std::shared_ptr<host::Explorers> SimApplication::Explorers() { return Guard("Exp
 
 std::shared_ptr<host::Inspectors> SimApplication::Inspectors() { return Guard("Inspectors")->Inspectors(); }
 
+ApplicationPtr SimApplication::AsOutlookApplication() { return shared_from_this(); }
+
 std::shared_ptr<host::ComAddIns> SimApplication::COMAddIns() { return Guard("COMAddIns")->ComAddIns(); }
 
 }  // namespace tarn::host::sim

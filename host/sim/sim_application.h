@@ -5,9 +5,15 @@
 
 namespace tarn::host::sim {
 
-class SimApplication final : public host::Application, public SimObject {
+class SimApplication final : public host::Application,
+                             public host::HostApplication,
+                             public SimObject,
+                             public std::enable_shared_from_this<SimApplication> {
 public:
     explicit SimApplication(std::weak_ptr<SimHost> host);
+
+    // Itself: the test host is Outlook.
+    ApplicationPtr AsOutlookApplication() override;
 
     // Only "MAPI"; any other type raises HostError.
     NamespacePtr GetNamespace(const std::u16string& type) override;

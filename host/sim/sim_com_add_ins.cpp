@@ -7,10 +7,14 @@ SimComAddIn::SimComAddIn(std::weak_ptr<SimHost> host, std::u16string prog_id)
 
 std::u16string SimComAddIn::ProgId() { return Read("ProgId", prog_id_); }
 
+void SimComAddIn::SetObject(std::shared_ptr<host::AddinObject> object) { Write("SetObject", object_, object); }
+
 SimComAddIns::SimComAddIns(std::weak_ptr<SimHost> host) : SimCollection(std::move(host), "ComAddIns") {}
 
-void SimComAddIns::Create(std::u16string prog_id) {
-    Append(std::make_shared<SimComAddIn>(HostLink(), std::move(prog_id)));
+std::shared_ptr<SimComAddIn> SimComAddIns::Create(std::u16string prog_id) {
+    auto add_in = std::make_shared<SimComAddIn>(HostLink(), std::move(prog_id));
+    Append(add_in);
+    return add_in;
 }
 
 bool SimComAddIns::RemoveProgId(const std::u16string& prog_id) {

@@ -1,5 +1,7 @@
 #include "host/sim/sim_command_bar_control.h"
 
+#include "host/sim/sim_host.h"
+
 namespace tarn::host::sim {
 
 SimCommandBarControl::SimCommandBarControl(std::weak_ptr<SimHost> host, std::weak_ptr<SimCommandBarControls> owner,
@@ -40,7 +42,7 @@ std::shared_ptr<host::CommandBarControls> SimCommandBarControl::Controls() {
 }
 
 void SimCommandBarControl::Delete(bool temporary) {
-    Guard("Delete");
+    state_.deletion_stamp = Guard("Delete")->NextDeletionStamp();
     const auto self = shared_from_this();  // leaving the bar may drop the last other holder
     if (const auto owner = owner_.lock()) owner->Erase(*this);
     state_.delete_temporary = temporary;

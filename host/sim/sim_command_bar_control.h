@@ -31,6 +31,7 @@ struct ControlState {
     std::optional<host::Picture> picture;  // the face and its mask, once set
     std::optional<host::Picture> mask;
     std::optional<bool> delete_temporary;  // the flag Delete was given, once deleted
+    unsigned long deletion_stamp = 0;       // the host's deletion count when it was deleted
 };
 
 // A command bar control. Buttons and pop-ups raise Click, edit, drop-down and combo-box

@@ -38,6 +38,8 @@ public:
     const std::shared_ptr<SimComAddIns>& ComAddIns() const noexcept { return com_add_ins_; }
 
     unsigned long NextActivationStamp() noexcept { return ++activations_; }
+    // Grows with every control deleted, so that tests can tell the order of deletions.
+    unsigned long NextDeletionStamp() noexcept { return ++deletions_; }
     // The command bars of every open window that has some: explorers, then inspectors, each in
     // the order they were opened.
     std::vector<std::shared_ptr<SimCommandBars>> OpenWindowBars() const;
@@ -56,6 +58,7 @@ private:
     std::shared_ptr<SimInspectors> inspectors_;
     std::shared_ptr<SimComAddIns> com_add_ins_;
     unsigned long activations_ = 0;
+    unsigned long deletions_ = 0;
 };
 
 }  // namespace tarn::host::sim

@@ -19,6 +19,8 @@ public:
 
     // This object's own refusals, by bare member name ("Move").
     FaultPlan& Faults() noexcept { return faults_; }
+    // The test host's own view: whether the object was deleted (its members refuse).
+    bool IsDeleted() const noexcept { return deleted_; }
 
 protected:
     SimObject(std::weak_ptr<SimHost> host, std::string_view kind);

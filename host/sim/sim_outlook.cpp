@@ -17,6 +17,8 @@ SimOutlook::~SimOutlook() = default;
 
 std::shared_ptr<host::Application> SimOutlook::Application() const { return host_->Application(); }
 
+std::shared_ptr<host::HostApplication> SimOutlook::HostApplication() const { return host_->Application(); }
+
 std::shared_ptr<SimFolder> SimOutlook::DefaultFolder(host::DefaultFolder folder) const {
     return host_->DefaultFolder(folder);
 }
@@ -84,7 +86,9 @@ void SimOutlook::Activate(const std::shared_ptr<SimInspector>& inspector) {
     inspector->SetActivationStamp(host_->NextActivationStamp());
 }
 
-void SimOutlook::AddComAddIn(std::u16string prog_id) { host_->ComAddIns()->Create(std::move(prog_id)); }
+std::shared_ptr<SimComAddIn> SimOutlook::AddComAddIn(std::u16string prog_id) {
+    return host_->ComAddIns()->Create(std::move(prog_id));
+}
 
 bool SimOutlook::RemoveComAddIn(const std::u16string& prog_id) { return host_->ComAddIns()->RemoveProgId(prog_id); }
 

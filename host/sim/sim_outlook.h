@@ -11,6 +11,7 @@
 #include "host/constants.h"
 #include "host/sim/fault_plan.h"
 #include "host/sim/property_map.h"
+#include "host/sim/sim_com_add_ins.h"
 #include "host/sim/sim_explorer.h"
 #include "host/sim/sim_folder.h"
 #include "host/sim/sim_inspector.h"
@@ -42,6 +43,8 @@ public:
     SimOutlook& operator=(const SimOutlook&) = delete;
 
     std::shared_ptr<host::Application> Application() const;
+    // The same object as the add-in's connection receives it.
+    std::shared_ptr<host::HostApplication> HostApplication() const;
 
     // The store.
     std::shared_ptr<SimFolder> DefaultFolder(host::DefaultFolder folder) const;
@@ -74,8 +77,8 @@ public:
     void Activate(const std::shared_ptr<SimExplorer>& explorer);
     void Activate(const std::shared_ptr<SimInspector>& inspector);
 
-    // The COM add-in list.
-    void AddComAddIn(std::u16string prog_id);
+    // The COM add-in list. The entry is what Outlook hands the add-in it connects.
+    std::shared_ptr<SimComAddIn> AddComAddIn(std::u16string prog_id);
     // False when no entry had that ProgID.
     bool RemoveComAddIn(const std::u16string& prog_id);
 

@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/dynamic_library.h"
+#include "platform/win32/own_module.h"
 
 namespace tarn::platform {
 
@@ -41,9 +42,7 @@ std::string LibraryFileName(const std::string& name) {
 }
 
 std::filesystem::path OwnModuleFolder() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&OwnModuleFolder), &module);
+    const HMODULE module = OwnModule();
     std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(module, name.data(), static_cast<DWORD>(name.size()));

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_timer_window.h"
 
+#include "platform/win32/own_module.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -10,15 +12,6 @@ namespace tarn::platform {
 namespace {
 
 constexpr const wchar_t* WindowClassName = L"Tarn4OL Timers";
-
-// The module this code is in (the add-in library, or a test program): window classes belong to
-// the module that registers them.
-HINSTANCE OwnModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&OwnModule), &module);
-    return module;
-}
 
 }  // namespace
 

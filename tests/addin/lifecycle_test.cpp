@@ -20,7 +20,7 @@ protected:
 };
 
 TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndShowsTheSplashThatClosesByItself) {
-    addin.Startup();
+    Connect();
     EXPECT_EQ(addin.Settings().reporting_interval, 1);
     EXPECT_EQ(addin.Settings().alphabet_groups, "111111111111");
     ASSERT_NE(addin.Lists(), nullptr);
@@ -36,16 +36,16 @@ TEST_F(Lifecycle, TheSplashSettingGovernsTheStartUpShowing) {
     store::Settings stored;
     stored.show_splash = false;
     store::SaveSettings(registry, stored, platform.Diagnostics());
-    addin.Startup();
+    Connect();
     EXPECT_TRUE(dialogs.AboutWindows().empty());
 }
 
 TEST_F(Lifecycle, ShutdownWritesTheSettingsTheListsAndTheReportOnExit) {
-    addin.Startup();
+    Connect();
     addin.Settings().block_english = true;
     addin.Lists()->List(ListKind::BannedSenders).Add("spam.example");
     ArriveSpam();
-    addin.Shutdown();
+    Disconnect();
     EXPECT_EQ(registry.OpenKey(store::SettingsKeyPath, false)->Read("BlockEnglish")->number, 1u);
     EXPECT_EQ(dir.Read("BanSenders.tarn"), "--++BANNED SENDERS++--\r\nspam.example\r\n");
     EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\n");
@@ -53,21 +53,16 @@ TEST_F(Lifecycle, ShutdownWritesTheSettingsTheListsAndTheReportOnExit) {
     EXPECT_EQ(platform.Shell().Calls().size(), 1u);
 }
 
-TEST_F(Lifecycle, AShutdownWithoutAStartWritesNothing) {
-    addin.Shutdown();
-    EXPECT_EQ(dir.FileCount(), 0u);
-}
-
 TEST_F(Lifecycle, AfterShutdownArrivingMailIsNoLongerScreened) {
-    addin.Startup();
-    addin.Shutdown();
+    Connect();
+    Disconnect();
     const auto item = outlook.AddItem(outlook.Inbox(), {{tag::Body, "RATE=90"}});
     Pump();
     EXPECT_EQ(item->Location(), outlook.Inbox());
 }
 
 TEST_F(Lifecycle, TheReportTimerReportsEveryQuarterHourWhenRowsWait) {
-    addin.Startup();
+    Connect();
     ArriveSpam();
     platform.Clock().Advance(std::chrono::minutes(14));
     Pump();
@@ -82,30 +77,30 @@ TEST_F(Lifecycle, TheReportTimerReportsEveryQuarterHourWhenRowsWait) {
 
 TEST_F(Lifecycle, UponExitOnlyTheTimerStaysSilentAndTheExitReports) {
     Stored("Reporting Interval", 5);  // a partial key: the values missing keep their defaults
-    addin.Startup();
+    Connect();
     ASSERT_EQ(addin.Settings().reporting_interval, 5);
     ASSERT_EQ(addin.Settings().alphabet_groups, "111111111111");
     ArriveSpam();
     platform.Clock().Advance(std::chrono::hours(2));
     Pump();
     EXPECT_TRUE(platform.Shell().Calls().empty());
-    addin.Shutdown();
+    Disconnect();
     EXPECT_EQ(platform.Shell().Calls().size(), 1u);
 }
 
 TEST_F(Lifecycle, ManualReportingNeverReportsByItself) {
-    addin.Startup();
+    Connect();
     addin.Settings().automatic_report = 1;
     ArriveSpam();
     platform.Clock().Advance(std::chrono::hours(1));
     Pump();
-    addin.Shutdown();
+    Disconnect();
     EXPECT_TRUE(platform.Shell().Calls().empty());
 }
 
 TEST_F(Lifecycle, WithDiagnosticsOnContainedFailuresAlsoGoToTheLogFile) {
     Stored("Diagnostics", 1);
-    addin.Startup();
+    Connect();
     outlook.Faults().Refuse("Item.Move");
     ArriveSpam();
     const std::string log = dir.Read("Tarn4OL.log");
@@ -114,7 +109,7 @@ TEST_F(Lifecycle, WithDiagnosticsOnContainedFailuresAlsoGoToTheLogFile) {
 }
 
 TEST_F(Lifecycle, WithoutDiagnosticsNoLogFileIsWritten) {
-    addin.Startup();
+    Connect();
     outlook.Faults().Refuse("Item.Move");
     ArriveSpam();
     EXPECT_FALSE(std::filesystem::exists(dir / "Tarn4OL.log"));

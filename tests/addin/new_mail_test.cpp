@@ -24,7 +24,7 @@ host::sim::PropertyMap Mail(std::string sender, std::string subject, std::string
 class NewMail : public AddinFixture {
 protected:
     void SetUp() override {
-        addin.Startup();
+        Connect();
         addin.SetScreeningObserver([this](const host::ItemPtr&, const ScreeningOutcome& outcome) { outcomes.push_back(outcome); });
     }
     void Add(ListKind kind, const char* entry) { addin.Lists()->List(kind).Add(entry); }
@@ -229,7 +229,7 @@ TEST_F(SentMail, ARecipientWithoutAUsableAddressAddsNothing) {
          "Prize Dept\r\n.com; Nobody");
     EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--"));
     Send({{u"Prize Dept\r\n.com", u"prize@dept.example"}}, "Prize Dept\r\n.com");  // the name never counts
-    addin.Shutdown();
+    Disconnect();
     EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nprize@dept.example\r\n");
 }
 

@@ -9,17 +9,18 @@ protected:
     std::shared_ptr<host::sim::SimItem> Stored(host::sim::PropertyMap properties, long item_class = host::item_class::Mail) {
         return outlook.AddItem(outlook.Inbox(), std::move(properties), item_class);
     }
+    ScreeningInputs Read(host::Item& item) { return ReadScreeningInputs(item, addin.View(), services.diagnostics); }
 };
 
 TEST_F(ReadScreeningInputsTest, HeadersAreFollowedDirectlyByTheHtmlBody) {
     const auto item = Stored({{tag::TransportMessageHeaders, headers}, {tag::BodyHtml, "<p>hi</p>"}, {tag::Body, "hi"}});
-    const auto inputs = addin.ReadScreeningInputs(*item);
+    const auto inputs = Read(*item);
     EXPECT_EQ(inputs.charset, "koi8-r");
     EXPECT_EQ(inputs.screening_text, headers + "<p>hi</p>");
 }
 
 TEST_F(ReadScreeningInputsTest, ThePlainBodyServesWhenThereIsNoHtml) {
-    const auto inputs = addin.ReadScreeningInputs(*Stored({{tag::Body, "plain"}}));
+    const auto inputs = Read(*Stored({{tag::Body, "plain"}}));
     EXPECT_EQ(inputs.charset, "");
     EXPECT_EQ(inputs.screening_text, "plain");
 }
@@ -27,11 +28,11 @@ TEST_F(ReadScreeningInputsTest, ThePlainBodyServesWhenThereIsNoHtml) {
 TEST_F(ReadScreeningInputsTest, TheBodyIsCutToItsFirst5000Characters) {
     const auto item = Stored({{tag::TransportMessageHeaders, headers},
                               {tag::Body, std::string(4999, 'a') + "bc" + std::string(100, 'z')}});
-    EXPECT_EQ(addin.ReadScreeningInputs(*item).screening_text, headers + std::string(4999, 'a') + "b");
+    EXPECT_EQ(Read(*item).screening_text, headers + std::string(4999, 'a') + "b");
 }
 
 TEST_F(ReadScreeningInputsTest, ItemsThatAreNotMailGiveNothing) {
-    const auto inputs = addin.ReadScreeningInputs(*Stored({{tag::Body, "notes"}}, host::item_class::Contact));
+    const auto inputs = Read(*Stored({{tag::Body, "notes"}}, host::item_class::Contact));
     EXPECT_EQ(inputs.screening_text, "");
     EXPECT_EQ(inputs.charset, "");
 }
@@ -39,7 +40,7 @@ TEST_F(ReadScreeningInputsTest, ItemsThatAreNotMailGiveNothing) {
 TEST_F(ReadScreeningInputsTest, AnItemThatIsNoMessageHasNoHeadersAndNoCharset) {
     const auto item = Stored({{tag::TransportMessageHeaders, headers}, {tag::Body, "x"}});
     item->SetAnswersMessage(false);
-    const auto inputs = addin.ReadScreeningInputs(*item);
+    const auto inputs = Read(*item);
     EXPECT_EQ(inputs.charset, "");
     EXPECT_EQ(inputs.screening_text, "");
 }
@@ -47,7 +48,7 @@ TEST_F(ReadScreeningInputsTest, AnItemThatIsNoMessageHasNoHeadersAndNoCharset) {
 TEST_F(ReadScreeningInputsTest, ARefusedClassReadReachesTheCaller) {
     const auto item = Stored({{tag::Body, "x"}});
     item->Faults().Refuse("Class", 1);
-    EXPECT_THROW(addin.ReadScreeningInputs(*item), host::HostError);
+    EXPECT_THROW(Read(*item), host::HostError);
 }
 
 }  // namespace

@@ -174,6 +174,31 @@ TEST(SimulatorFailures, ASecondRunOnTheSameStateFolderIsRefusedAndTouchesNothing
     EXPECT_TRUE(std::filesystem::is_empty(dir / "state"));
 }
 
+// The add-in's toolbars in the simulated main window, and the user's clicks on them.
+TEST(SimulatorToolbars, TheToolbarsAreListedAndAClickRunsItsCommand) {
+    test_support::TempDir dir;
+    // Reporting is manual: only the click can make the report.
+    const SimRun run =
+        Simulate(dir, "--show-toolbars --click btnCurrentReport --click btnInfo --set \"Automatic Report=1\" samples/inbox", "");
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("Toolbar \"Tarn-General\" (visible, 7 buttons)\n"
+                                   "  1  btnAbout  \"Orvik' Tarn\"  hint \"About Tarn4OL...\"  icon and caption, enabled"));
+    EXPECT_THAT(run.out, HasSubstr("Toolbar \"Tarn-Tools\" (visible, 4 buttons)\n"
+                                   "  1  btnProCur  \"Protect current folder\""));
+    EXPECT_THAT(run.out, HasSubstr("  4  btnQuarantine  \"Empty Quarantine Folder\""));
+    EXPECT_THAT(run.out, HasSubstr("Report: " + (dir / "state" / "FLUSH.htm").string() + " (opened 1 time)"));
+    EXPECT_THAT(dir.Read("state/FLUSH.htm"), HasSubstr("found 7 unauthorized messages"));
+    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: the shell opens " + (dir / "state" / "tarn4ol.chm").string() + "\n"));
+    EXPECT_THAT(run.out, HasSubstr(", face 32x30\n"));  // the allow button's envelope
+}
+
+TEST(SimulatorToolbars, AClickOnAButtonThatDoesNotExistIsNamedAndFailsTheRun) {
+    test_support::TempDir dir;
+    const SimRun run = Simulate(dir, "--click btnNoSuchThing samples/inbox", "");
+    EXPECT_EQ(WEXITSTATUS(run.status), 1);
+    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: --click: the main window has no button with the tag \"btnNoSuchThing\""));
+}
+
 // What a message or a file name holds reaches the terminal as text, never as commands.
 TEST(SimulatorOutput, ControlCharactersOfAMessageAreShownEscaped) {
     test_support::TempDir dir;

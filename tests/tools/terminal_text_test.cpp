@@ -12,6 +12,12 @@ TEST(TerminalText, EveryControlCharacterIsShownAsItsCode) {
     EXPECT_EQ(TerminalText(u"caf\u00e9 \u2013 \u203a"), "caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\xBA");
 }
 
+TEST(TerminalText, LinesOfAMessageBoxStayLines) {
+    EXPECT_EQ(TerminalLines(u"first\r\nsecond\rthird\nfourth\x1b"), "first\n    second\n    third\n    fourth\\x1B");
+    EXPECT_EQ(TerminalLines(u"ends\r\n"), "ends\n    ");
+    EXPECT_EQ(TerminalLines(u""), "");
+}
+
 TEST(TerminalText, CodePageTextAndFileSystemBytesAreReadAsWhatTheyAre) {
     EXPECT_EQ(TerminalAnsi("caf\xE9\x9D"), "caf\xC3\xA9\\x9D");    // Windows-1252: 0x9D is no letter
     EXPECT_EQ(TerminalUtf8("caf\xC3\xA9\x1B"), "caf\xC3\xA9\\x1B");

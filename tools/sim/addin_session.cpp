@@ -1,5 +1,11 @@
 #include "tools/sim/addin_session.h"
 
+#include <algorithm>
+
+#include "addin/addin_identity.h"
+#include "addin/addin_key.h"
+#include "addin/control_key.h"
+#include "addin/resource_button_faces.h"
 #include "platform/codepage.h"
 #include "platform/dynamic_library.h"
 #include "platform/files.h"
@@ -20,6 +26,9 @@ std::filesystem::path PrepareState(const std::filesystem::path& state) {
     return state / "registry.reg";
 }
 
+// The add-in's automation object, as its COM add-in entry holds it.
+struct SimulatedAddinObject final : host::AddinObject {};
+
 }  // namespace
 
 AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& messages)
@@ -30,7 +39,7 @@ AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& mes
       platform_(std::make_unique<host::sim::SimPlatform>(outlook_, *registry_, mapi_)),
       services_(platform_->Services()) {
     platform_->MessageBoxes().SetObserver([this](const host::sim::MessageBoxCall& call) {
-        messages_ << "tarn4ol-sim: message box \"" << TerminalText(call.caption) << "\": " << TerminalText(call.text)
+        messages_ << "tarn4ol-sim: message box \"" << TerminalText(call.caption) << "\": " << TerminalLines(call.text)
                   << '\n';
     });
     // The debug output's lines read "Tarn4OL: place: failure".
@@ -40,24 +49,72 @@ AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& mes
         messages_ << "tarn4ol-sim: the add-in failed in " << TerminalAnsi(failure) << '\n';
     });
     pump_listener_ = platform_->Pump().AddPumpListener([this] { dialogs_.OnMessagesPumped(); });
+    // What the shell opens besides the report (the help file) has no browser here: it is told.
+    platform_->Shell().SetObserver([this](const host::sim::ShellOpenCall& call) {
+        if (call.target != (state_ / "FLUSH.htm").u16string()) {
+            messages_ << "tarn4ol-sim: the shell opens " << TerminalText(call.target) << '\n';
+        }
+    });
     engine_ = std::make_unique<screening::RulesEngine>(platform::OwnModuleFolder(), [this](const std::string& notice) {
         services_.message_boxes.Show(platform::Widen(notice), u"Orvik' Tarn!", platform::MessageBoxKind::Information);
     });
-    addin_ = std::make_unique<addin::TTarnAddin>(outlook_.Application(), services_, dialogs_, *engine_, state_);
+    faces_ = std::make_unique<addin::ResourceButtonFaces>();
+    registration_ = std::make_unique<addin::AddInRegistration>(*registry_, classes_);
+    // Outlook shows its main window on the Inbox before it loads its add-ins.
+    explorer_ = outlook_.OpenExplorer(outlook_.Inbox());
+    outlook_.PumpEvents();
+    entry_ = outlook_.AddComAddIn(std::u16string(addin::ProgId));
+    addin_ = std::make_unique<addin::TTarnAddin>(services_, dialogs_, *engine_, *faces_, *registration_, state_);
 }
 
 AddinSession::~AddinSession() = default;
 
-void AddinSession::Start() {
-    try {
-        addin_->Startup();
-    } catch (const std::exception& error) {
-        addin_->ReportError(error);
+std::size_t AddinSession::ReportsOpened() const {
+    const std::u16string report = (state_ / "FLUSH.htm").u16string();
+    const auto& opens = platform_->Shell().Calls();
+    return static_cast<std::size_t>(
+        std::count_if(opens.begin(), opens.end(), [&](const auto& call) { return call.target == report; }));
+}
+
+void AddinSession::TellNewWindows() {
+    const auto& windows = dialogs_.AboutWindows();
+    for (; about_windows_told_ < windows.size(); ++about_windows_told_) {
+        messages_ << "tarn4ol-sim: about window \"" << TerminalText(windows[about_windows_told_]->title) << "\"\n";
     }
 }
 
+void AddinSession::ConnectionFailed(const std::string& call, const std::exception& error) {
+    ++connection_failures_;
+    messages_ << "tarn4ol-sim: Outlook was told that " << call << " failed: " << TerminalAnsi(error.what()) << '\n';
+}
+
+void AddinSession::Start() {
+    // A state folder used for the first time gets what regsvr32 writes; without it the add-in
+    // still runs, as it would in Outlook, only without its key.
+    try {
+        if (!addin::AddInKey(*registry_, services_.diagnostics, addin::OutlookHost).Opens()) registration_->WriteAddInKeys();
+    } catch (const std::exception& error) {
+        ++connection_failures_;
+        messages_ << "tarn4ol-sim: the add-in could not be registered: " << TerminalAnsi(error.what()) << '\n';
+    }
+    try {
+        addin_->OnConnection(outlook_.HostApplication(), addin::ConnectAtHostStartup, entry_,
+                             std::make_shared<SimulatedAddinObject>());
+        addin_->OnStartupComplete();
+    } catch (const std::exception& error) {
+        ConnectionFailed("the add-in's start", error);
+    }
+    platform_->Pump().ProcessMessages();
+    TellNewWindows();
+}
+
 void AddinSession::Stop() {
-    addin_->Shutdown();
+    try {
+        addin_->OnBeginShutdown();
+        addin_->OnDisconnection(addin::DisconnectAtHostShutdown);
+    } catch (const std::exception& error) {
+        ConnectionFailed("the add-in's shutdown", error);
+    }
     platform_->Pump().ProcessMessages();
 }
 
@@ -69,6 +126,19 @@ void AddinSession::Deliver(host::DefaultFolder folder, host::sim::ItemContent co
     const auto item = outlook_.AddMail(outlook_.DefaultFolder(folder), std::move(content));
     platform_->Pump().ProcessMessages();
     item->PlaceIn(nullptr);
+}
+
+bool AddinSession::Click(const std::u16string& tag) {
+    const auto button = explorer_->Bars()->FindControl(host::ControlType::Button, tag);
+    if (!button) return false;
+    outlook_.Click(button);
+    platform_->Pump().ProcessMessages();
+    TellNewWindows();
+    return true;
+}
+
+std::vector<std::string> AddinSession::RecordedBars() {
+    return addin::SplitRecordedList(addin::AddInKey(*registry_, services_.diagnostics, addin::OutlookHost).ReadAddInValue("CmdBars"));
 }
 
 }  // namespace tarn::tools::sim

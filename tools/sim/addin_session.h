@@ -6,8 +6,11 @@
 #include <ostream>
 #include <string>
 
+#include "addin/addin_registration.h"
+#include "addin/button_face_source.h"
 #include "addin/tarn_addin.h"
 #include "dialogs/headless/headless_dialog_factory.h"
+#include "host/sim/sim_class_registry.h"
 #include "host/sim/sim_outlook.h"
 #include "host/sim/sim_platform.h"
 #include "platform/reg_file_registry.h"
@@ -16,11 +19,13 @@
 
 namespace tarn::tools::sim {
 
-// The add-in running in an Outlook of its own: the substitute Outlook, the simulator's system
-// services over it, the settings in "registry.reg" of the state folder, headless windows, the
-// rating engine beside the program, and the add-in object, started with the state folder as
-// its installation directory. The state folder is locked against other runs for the session's
-// life (StateFolderUnavailable when it is taken). Message boxes, and every failure the add-in
+// The add-in running in an Outlook of its own: the substitute Outlook with its main window on
+// the Inbox, the simulator's system services over it, the settings and the add-in key in
+// "registry.reg" of the state folder, headless windows, the rating engine beside the program,
+// and the add-in object, connected as Outlook connects it, with the state folder as its
+// installation directory. A state folder without the add-in key is registered first, as
+// regsvr32 would. The state folder is locked against other runs for the session's life
+// (StateFolderUnavailable when it is taken). Message boxes, and every failure the add-in
 // contains (a list, settings or report file it cannot write...), go to `messages`.
 class AddinSession {
 public:
@@ -29,9 +34,11 @@ public:
     AddinSession(const AddinSession&) = delete;
     AddinSession& operator=(const AddinSession&) = delete;
 
-    // Runs the add-in's start-up; a failure is reported as Outlook reports it (a message box).
+    // What Outlook's start does: the connection and its start-up. A failure that Outlook would
+    // be told of goes to `messages` and counts as a failure.
     void Start();
-    // What Outlook's closing does: the add-in's shutdown (settings, report on exit, lists).
+    // What Outlook's closing does: the add-in's shutdown (settings, report on exit, lists)
+    // and its disconnection.
     void Stop();
 
     // Delivers one message to a folder of the store and lets Outlook's message loop run, so
@@ -43,28 +50,50 @@ public:
     // the queue, for whoever calls the add-in's handlers directly (the benchmarks do).
     std::shared_ptr<host::sim::SimItem> Store(host::DefaultFolder folder, host::sim::PropertyMap properties);
 
+    // The user clicks the button with this tag in the main window, and the click's command
+    // runs. False when the main window has no such button.
+    bool Click(const std::u16string& tag);
+
     addin::TTarnAddin& Addin() noexcept { return *addin_; }
     const std::filesystem::path& State() const noexcept { return state_; }
-    // Every "open" the add-in asked of the shell (the report pages).
-    const std::vector<host::sim::ShellOpenCall>& ShellOpens() const { return platform_->Shell().Calls(); }
+    // The main window, with the toolbars the add-in built.
+    host::sim::SimExplorer& MainWindow() const noexcept { return *explorer_; }
+    // The bars the add-in recorded in its key ("CmdBars").
+    std::vector<std::string> RecordedBars();
+    // How many times the add-in had the shell open the report page.
+    std::size_t ReportsOpened() const;
     // Why the settings file could not be read; empty when it could.
     const std::string& SettingsProblem() const noexcept { return registry_->LoadError(); }
-    // How many failures the add-in contained and wrote to its diagnostics log.
-    std::size_t ContainedFailures() const noexcept { return platform_->DebugOutput().Calls().size(); }
+    // How many failures the add-in contained and wrote to its diagnostics log, with those of
+    // the connection.
+    std::size_t ContainedFailures() const noexcept {
+        return platform_->DebugOutput().Calls().size() + connection_failures_;
+    }
 
 private:
+    void ConnectionFailed(const std::string& call, const std::exception& error);
+    // Tells `messages` of the windows the add-in showed since the last time.
+    void TellNewWindows();
+
     StateFolderLock lock_;
     std::filesystem::path state_;
     std::ostream& messages_;
     host::sim::SimOutlook outlook_;
     host::sim::SimMapiLibrary mapi_;
+    host::sim::SimClassRegistry classes_;
     std::unique_ptr<platform::RegFileRegistry> registry_;
     std::unique_ptr<host::sim::SimPlatform> platform_;
     platform::Services services_;
     dialogs::HeadlessDialogFactory dialogs_;
     host::Subscription pump_listener_;
     std::unique_ptr<screening::RulesEngine> engine_;
+    std::unique_ptr<addin::ButtonFaceSource> faces_;
+    std::unique_ptr<addin::AddInRegistration> registration_;
+    std::shared_ptr<host::sim::SimExplorer> explorer_;
+    std::shared_ptr<host::sim::SimComAddIn> entry_;
     std::unique_ptr<addin::TTarnAddin> addin_;
+    std::size_t connection_failures_ = 0;
+    std::size_t about_windows_told_ = 0;
 };
 
 }  // namespace tarn::tools::sim

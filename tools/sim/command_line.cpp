@@ -1,5 +1,7 @@
 #include "tools/sim/command_line.h"
 
+#include "platform/codepage.h"
+
 namespace tarn::tools::sim {
 
 namespace {
@@ -56,6 +58,12 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             dump = true;
         } else if (argument == "--json") {
             command.json = true;
+        } else if (argument == "--show-toolbars") {
+            command.show_toolbars = true;
+        } else if (option == "--click") {
+            const std::string_view tag = walk.ValueOf(argument);
+            if (tag.empty()) throw UsageError("--click takes the tag of a toolbar button, such as btnCurrentReport");
+            command.clicks.push_back(platform::FromUtf8(tag));
         } else if (option == "--state") {
             command.state = walk.ValueOf(argument);
         } else if (option == "--sent") {
@@ -73,7 +81,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     }
     if (dump) {
         if (command.mailboxes.empty()) throw UsageError("--dump needs a mailbox");
-        if (command.json || !command.sent_mailboxes.empty() || !command.settings.empty()) {
+        if (command.json || !command.sent_mailboxes.empty() || !command.settings.empty() || !command.clicks.empty() ||
+            command.show_toolbars) {
             throw UsageError("--dump takes only mailboxes");
         }
         command.mode = Mode::Dump;
@@ -82,7 +91,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
 }
 
 std::string_view UsageText() {
-    return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--sent MAILBOX]... [--json] [MAILBOX...]\n"
+    return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--sent MAILBOX]... [--json]\n"
+           "                   [--show-toolbars] [--click TAG]... [MAILBOX...]\n"
            "       tarn4ol-sim --dump MAILBOX...\n"
            "       tarn4ol-sim --help\n"
            "\n"
@@ -100,6 +110,11 @@ std::string_view UsageText() {
            "  --sent MAILBOX    messages the user sent, before the others arrive: their\n"
            "                    recipients' addresses (To, Cc, Bcc) become friend senders\n"
            "  --json            one JSON object per message, then one with the totals\n"
+           "  --show-toolbars   print the toolbars and buttons the add-in built in the main\n"
+           "                    window: bar, order, tag, caption, hint, style, enabled\n"
+           "  --click TAG       after the mail has arrived, click the main window's button\n"
+           "                    with that tag (btnCurrentReport, btnQuarantine, btnAbout,\n"
+           "                    btnInfo...); repeatable, in order\n"
            "  --dump            instead of screening: each message's MAPI string properties as\n"
            "                    Outlook stores them (control characters and 8-bit bytes escaped,\n"
            "                    long values cut)\n"

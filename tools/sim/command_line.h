@@ -23,6 +23,8 @@ struct CommandLine {
     std::filesystem::path state = "tarn4ol-state";      // the add-in's installation directory (--state)
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, for this run
     bool json = false;                                  // one JSON object per message (--json)
+    std::vector<std::u16string> clicks;                 // --click TAG, after the mail has arrived
+    bool show_toolbars = false;                         // --show-toolbars
 };
 
 // A command line that asks for nothing tarn4ol-sim can do; what() says what is wrong.

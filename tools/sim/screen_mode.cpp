@@ -12,6 +12,7 @@
 #include "tools/sim/json_text.h"
 #include "tools/sim/screening_tally.h"
 #include "tools/sim/terminal_text.h"
+#include "tools/sim/toolbar_listing.h"
 
 namespace tarn::tools::sim {
 
@@ -97,7 +98,7 @@ struct ReportOutcome {
 
 ReportOutcome ReportOutcomeOf(AddinSession& session) {
     const store::Settings& settings = session.Addin().Settings();
-    return {session.ShellOpens().size(), session.Addin().Report().ReportRows().size(),
+    return {session.ReportsOpened(), session.Addin().Report().ReportRows().size(),
             !settings.paused && settings.automatic_report != 1 && settings.reporting_interval != 0};
 }
 
@@ -152,6 +153,7 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
                << TerminalAnsi(session.SettingsProblem()) << '\n';
     }
     session.Start();
+    if (command.show_toolbars) PrintToolbars(out, command.json, session);
     const store::Settings stored = session.Addin().Settings();
     if (!command.settings.empty()) {
         session.Addin().Settings() = WithOverrides(stored, command);
@@ -159,6 +161,7 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     }
 
     ScreeningTally tally;
+    bool clicks_missed = false;
     ProgressLine progress(errors, show_progress);
     const auto unreadable = [&](const import::ImportFailure& failure) {
         ++tally.unreadable;
@@ -198,11 +201,21 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     });
     progress.Finish();
 
+    // What the user does once the mail is in.
+    for (const auto& tag : command.clicks) {
+        if (!session.Click(tag)) {
+            errors << "tarn4ol-sim: --click: the main window has no button with the tag \"" << TerminalText(tag)
+                   << "\" (--show-toolbars lists them)\n";
+            clicks_missed = true;
+        }
+    }
+
     // The settings given for this run are not kept.
     if (!command.settings.empty()) session.Addin().Settings() = stored;
     session.Stop();
     PrintSummary(out, command.json, tally, session, ReportOutcomeOf(session));
-    const bool failed = tally.unreadable > 0 || session.ContainedFailures() > 0 || !session.SettingsProblem().empty();
+    const bool failed = tally.unreadable > 0 || session.ContainedFailures() > 0 || !session.SettingsProblem().empty() ||
+                        clicks_missed;
     return failed ? exit_status::Failure : exit_status::Success;
 }
 

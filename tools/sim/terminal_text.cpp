@@ -27,6 +27,20 @@ std::string TerminalText(std::u16string_view text) {
     return platform::ToUtf8(shown);
 }
 
+std::string TerminalLines(std::u16string_view text) {
+    std::string shown;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && text[at] != u'\r' && text[at] != u'\n') continue;
+        shown += TerminalText(text.substr(start, at - start));
+        if (at == text.size()) break;
+        if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') ++at;
+        shown += "\n    ";
+        start = at + 1;
+    }
+    return shown;
+}
+
 std::string TerminalAnsi(std::string_view ansi) { return TerminalText(platform::Widen(ansi)); }
 
 std::string TerminalUtf8(std::string_view utf8) { return TerminalText(platform::FromUtf8(utf8)); }

@@ -1,4 +1,5 @@
-#include "addin/tarn_addin.h"
+#include "addin/screening_inputs.h"
+
 #include "host/constants.h"
 #include "screening/charset.h"
 
@@ -10,18 +11,18 @@ constexpr std::size_t BodyLimit = 5000;
 
 }  // namespace
 
-ScreeningInputs TTarnAddin::ReadScreeningInputs(host::Item& item) const {
+ScreeningInputs ReadScreeningInputs(host::Item& item, const screening::MailItemView& view,
+                                    platform::Diagnostics& diagnostics) {
     ScreeningInputs inputs;
     if (item.Class() != host::item_class::Mail) return inputs;
     std::string headers;
-    if (view_.AnswersMessage(item)) {
-        headers = view_.ReadTransportHeaders(item);
+    if (view.AnswersMessage(item)) {
+        headers = view.ReadTransportHeaders(item);
         // A charset that cannot be extracted is none: the message is screened without it.
-        platform::Contain(services_.diagnostics, "ExtractCharset",
-                          [&] { inputs.charset = screening::ExtractCharset(headers); });
+        platform::Contain(diagnostics, "ExtractCharset", [&] { inputs.charset = screening::ExtractCharset(headers); });
     }
-    std::string body = view_.ReadHtmlBody(item);
-    if (body.empty()) body = view_.ReadBody(item);
+    std::string body = view.ReadHtmlBody(item);
+    if (body.empty()) body = view.ReadBody(item);
     if (body.size() > BodyLimit) body.resize(BodyLimit);
     inputs.screening_text = std::move(headers);
     inputs.screening_text += body;

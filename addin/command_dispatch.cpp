@@ -1,0 +1,26 @@
+// The commands of the add-in's toolbar buttons, by tag.
+#include "addin/tarn_addin.h"
+#include "commands/empty_quarantine.h"
+#include "dialogs/about_window.h"
+
+namespace tarn::addin {
+
+void TTarnAddin::ShowHelp() {
+    services_.shell.Open((directory_ / "tarn4ol.chm").u16string(), platform::ShowCommand::ShowNormal);
+}
+
+void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarControlPtr&) {
+    if (tag == u"btnAbout") {
+        dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
+                           engine_.Getversionnumber(), dialogs::AboutShowing::Command);
+    } else if (tag == u"btnCurrentReport") {
+        ProduceInboxReport();
+    } else if (tag == u"btnQuarantine") {
+        commands::EmptyQuarantine(OutlookApp(), captions_, dialogs_, services_, view_);
+    } else if (tag == u"btnInfo") {
+        ShowHelp();
+    }
+    // Any other tag does nothing.
+}
+
+}  // namespace tarn::addin

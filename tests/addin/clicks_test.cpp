@@ -1,0 +1,95 @@
+// Clicks on the add-in's buttons: one command per click, wherever the button is, and the
+// commands of the table.
+#include <gmock/gmock.h>
+
+#include "tests/addin/addin_fixture.h"
+
+namespace tarn::addin {
+namespace {
+
+using ::testing::HasSubstr;
+
+class Clicks : public AddinFixture {
+protected:
+    void SetUp() override {
+        explorer = OpenMainWindow();
+        Connect();
+    }
+    host::CommandBarControlPtr ExplorerButton(const std::u16string& tag) {
+        return explorer->Bars()->FindControl(host::ControlType::Button, tag);
+    }
+    std::shared_ptr<host::sim::SimInspector> OpenMessage() {
+        const auto mail = outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Drafts), {{tag::Subject, "draft"}});
+        auto inspector = outlook.OpenInspector(mail);
+        Pump();
+        return inspector;
+    }
+    void Click(const host::CommandBarControlPtr& control) {
+        outlook.Click(control);
+        Pump();
+    }
+    void PendRow() { addin.Report().AddRow("<TR><TD>pending</TD></TR>"); }
+
+    std::shared_ptr<host::sim::SimExplorer> explorer;
+};
+
+TEST_F(Clicks, TheSameButtonInThreeWindowsRunsItsCommandOncePerClick) {
+    const auto first = OpenMessage();
+    const auto second = OpenMessage();
+    const auto in_message = second->Bars()->FindControl(host::ControlType::Button, u"btnAbout");
+    ASSERT_NE(in_message, nullptr);
+    const std::size_t splash = dialogs.AboutWindows().size();
+    Click(in_message);
+    EXPECT_EQ(dialogs.AboutWindows().size(), splash + 1);
+    Click(ExplorerButton(u"btnAbout"));
+    EXPECT_EQ(dialogs.AboutWindows().size(), splash + 2);
+    Click(first->Bars()->FindControl(host::ControlType::Button, u"btnAbout"));
+    EXPECT_EQ(dialogs.AboutWindows().size(), splash + 3);
+}
+
+TEST_F(Clicks, AButtonWhoseParameterSomeoneChangedDoesNothing) {
+    PendRow();
+    const auto report = ExplorerButton(u"btnCurrentReport");
+    report->SetParameter(u"someone else's");
+    Click(report);
+    EXPECT_TRUE(platform.Shell().Calls().empty());
+    EXPECT_EQ(addin.Report().ReportRows().size(), 1u);
+}
+
+TEST_F(Clicks, TheReportButtonProducesTheReportWhateverTheSettings) {
+    addin.Settings().paused = true;
+    addin.Settings().automatic_report = 1;
+    PendRow();
+    Click(ExplorerButton(u"btnCurrentReport"));
+    ASSERT_EQ(platform.Shell().Calls().size(), 1u);
+    EXPECT_EQ(platform.Shell().Calls()[0].target, (dir / "FLUSH.htm").u16string());
+    EXPECT_THAT(dir.Read("FLUSH.htm"), HasSubstr("pending"));
+}
+
+TEST_F(Clicks, HelpOpensTheHelpFileOfTheInstallationFolder) {
+    Click(ExplorerButton(u"btnInfo"));
+    ASSERT_EQ(platform.Shell().Calls().size(), 1u);
+    EXPECT_EQ(platform.Shell().Calls()[0].target, (dir / "tarn4ol.chm").u16string());
+    EXPECT_EQ(platform.Shell().Calls()[0].show, platform::ShowCommand::ShowNormal);
+}
+
+TEST_F(Clicks, EmptyQuarantineDeletesTheQuarantinedMail) {
+    const auto spam = Arrive({{tag::Subject, "x"}, {tag::Body, "RATE=99"}});
+    ASSERT_EQ(spam->Location(), QuarantineFolder());
+    Click(ExplorerButton(u"btnQuarantine"));
+    EXPECT_EQ(spam->Location(), outlook.DeletedItems());
+}
+
+TEST_F(Clicks, ACommandThatFailsShowsTheErrorAndTheToolbarStaysUsable) {
+    PendRow();
+    outlook.Faults().Refuse("Folder.Name", 1);  // the report names the Inbox
+    Click(ExplorerButton(u"btnCurrentReport"));
+    ASSERT_EQ(platform.MessageBoxes().Calls().size(), 1u);
+    EXPECT_THAT(platform::Narrow(platform.MessageBoxes().Calls()[0].text),
+                HasSubstr("Orvik' Tarn! error: the add-in has fired an exception.\r\nFolder.Name: refused"));
+    Click(ExplorerButton(u"btnCurrentReport"));
+    EXPECT_EQ(platform.Shell().Calls().size(), 1u);  // the second click made the report
+}
+
+}  // namespace
+}  // namespace tarn::addin
