@@ -11,73 +11,27 @@
 #include <string>
 
 #include "platform/win32/mapi32_library.h"
+#include "tests/support/win32/string_property_message.h"
 
 namespace tarn::platform {
 namespace {
 
-constexpr IID MessageInterfaceId = {0x00020307, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
-// Every IMessage member answers "not supported"; the fakes below override what they serve.
-#undef MAPIMETHOD_
-#define MAPIMETHOD_(type, method) type STDMETHODCALLTYPE method
-#define NOT_SUPPORTED { return MAPI_E_NO_SUPPORT; }
-class UnsupportedMessage : public IMessage {
-public:
-    virtual ~UnsupportedMessage() = default;
-    MAPI_IMAPIPROP_METHODS(NOT_SUPPORTED)
-    MAPI_IMESSAGE_METHODS(NOT_SUPPORTED)
-};
-#undef NOT_SUPPORTED
-
-using AllocateBufferFn = SCODE(STDAPICALLTYPE*)(ULONG, LPVOID*);
-
-AllocateBufferFn MapiAllocateBuffer() {
-    HMODULE module = GetModuleHandleW(L"MAPI32.DLL");
-    FARPROC proc = module ? GetProcAddress(module, "MAPIAllocateBuffer") : nullptr;
-    return reinterpret_cast<AllocateBufferFn>(reinterpret_cast<void*>(proc));
-}
-
-class FakeMessage final : public UnsupportedMessage {
+// A message holding the given string properties, counting its references without owning itself.
+class FakeMessage final : public test_support::StringPropertyMessage {
 public:
     explicit FakeMessage(std::map<ULONG, std::string> properties) : properties_(std::move(properties)) {}
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, MessageInterfaceId)) {
-            *out = this;
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
     STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
     STDMETHODIMP_(ULONG) Release() override { return --references_; }
 
-    STDMETHODIMP GetProps(LPSPropTagArray tags, ULONG, ULONG* count, LPSPropValue* values) override {
-        const ULONG tag = tags->aulPropTag[0];
-        const auto found = properties_.find(tag);
-        const std::string text = found == properties_.end() ? std::string() : found->second;
-        void* buffer = nullptr;
-        if (MapiAllocateBuffer()(static_cast<ULONG>(sizeof(SPropValue) + text.size() + 1), &buffer) != S_OK) {
-            return MAPI_E_NOT_ENOUGH_MEMORY;
-        }
-        auto* value = static_cast<SPropValue*>(buffer);
-        std::memset(value, 0, sizeof(SPropValue));
-        *count = 1;
-        *values = value;
-        if (found == properties_.end()) {
-            value->ulPropTag = PROP_TAG(PT_ERROR, PROP_ID(tag));
-            value->Value.err = MAPI_E_NOT_FOUND;
-            return MAPI_W_ERRORS_RETURNED;
-        }
-        char* copy = static_cast<char*>(buffer) + sizeof(SPropValue);
-        std::memcpy(copy, text.c_str(), text.size() + 1);
-        value->ulPropTag = tag;
-        value->Value.lpszA = copy;
-        return S_OK;
-    }
-
     ULONG References() const { return references_; }
+
+protected:
+    std::optional<std::string> StringProperty(ULONG tag) override {
+        const auto found = properties_.find(tag);
+        if (found == properties_.end()) return std::nullopt;
+        return found->second;
+    }
 
 private:
     std::map<ULONG, std::string> properties_;

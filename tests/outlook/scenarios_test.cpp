@@ -1,0 +1,253 @@
+// Tarn4OL.dll installed and registered as a user does it, then created and driven by Outlook's
+// stand-in through real COM: the connection, the toolbars, mail arriving, clicks, selections,
+// message windows, Outlook's exit and the removal of the add-in.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <gmock/gmock.h>
+
+#include <iostream>
+#include <memory>
+
+#include "platform/codepage.h"
+#include "platform/mapi.h"
+#include "tests/outlook/installation.h"
+#include "tests/outlook/stand_in.h"
+#include "tests/outlook/test_session.h"
+#include "win/server_identity.h"
+
+namespace tarn::outlook {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using host::sim::SimCommandBar;
+using host::sim::SimExplorer;
+namespace tag = platform::prop_tag;
+
+constexpr const wchar_t* AddInKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tarn4OL.TarnAddin";
+constexpr const wchar_t* UserClassKey = L"Software\\Classes\\CLSID\\{0C9D35CE-0E58-4DE5-87CB-93FBDE52C1C5}";
+constexpr const wchar_t* UserProgIdKey = L"Software\\Classes\\Tarn4OL.TarnAddin";
+constexpr const wchar_t* SettingsKey = L"Software\\Orvik' Tarn4OL\\Settings";
+
+const std::pair<std::string, std::string> BannedSenders{"BanSenders.tarn", "--++BANNED SENDERS++--\r\nspam.example\r\n"};
+const std::pair<std::string, std::string> FriendSenders{"OKsenders.tarn",
+                                                        "--++protected senders++--\r\nfriend@example.com\r\n"};
+
+host::sim::PropertyMap Mail(std::string sender, std::string subject) {
+    return {{tag::SenderEmailAddress, std::move(sender)},
+            {tag::Subject, std::move(subject)},
+            {tag::Body, "Hello there"},
+            {tag::DisplayTo, "Tom Baker"},
+            {tag::TransportMessageHeaders, "Content-Type: text/plain; charset=utf-8\r\n"}};
+}
+
+std::shared_ptr<SimCommandBar> Bar(const std::shared_ptr<SimExplorer>& window, const std::u16string& name) {
+    for (const auto& bar : window->Bars()->Elements()) {
+        if (bar->State().name == name) return bar;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> Tags(const std::shared_ptr<SimCommandBar>& bar) {
+    std::vector<std::string> tags;
+    for (const auto& control : bar->Contents().Elements()) tags.push_back(platform::Narrow(control->State().tag));
+    return tags;
+}
+
+// An Outlook session with the installed add-in on a first start: no settings yet, a list of
+// banned senders and one of friends beside the library, the main window open on the Inbox.
+class Installed : public ::testing::Test {
+protected:
+    void SetUp() override {
+        installation->StartAfresh({BannedSenders, FriendSenders});
+        explorer = outlook.Sim().OpenExplorer(outlook.Sim().Inbox());
+        outlook.Pump();
+    }
+    void Connect() { outlook.Connect(); outlook.Pump(); }
+    void Disconnect() { outlook.Disconnect(); outlook.Pump(); }
+    std::shared_ptr<host::sim::SimItem> Arrive(host::sim::PropertyMap properties) {
+        auto item = outlook.Sim().AddItem(outlook.Sim().Inbox(), std::move(properties));
+        outlook.Pump();
+        return item;
+    }
+    std::shared_ptr<host::sim::SimCommandBarControl> Button(const std::shared_ptr<SimExplorer>& window,
+                                                              const std::u16string& tag) {
+        return std::dynamic_pointer_cast<host::sim::SimCommandBarControl>(
+            window->Bars()->FindControl(host::ControlType::Button, tag));
+    }
+
+    Installation* installation = &InstalledAddin();
+    StandIn outlook;
+    std::shared_ptr<SimExplorer> explorer;
+};
+
+using Startup = Installed;
+
+TEST_F(Startup, LoadsWithinTheTimeOutlookAllowsAndReportsTheFigure) {
+    const auto loaded = outlook.Connect();
+    // Outlook disables add-ins that keep its start waiting; the figure goes into the README.
+    std::cout << "[ load time ] from the factory to the end of start-up: " << loaded.count() / 1000.0 << " ms\n";
+    RecordProperty("load_time_us", std::to_string(loaded.count()));
+    outlook.Pump();
+}
+
+TEST_F(Startup, BuildsBothToolbarsWithFacesAndTellsOutlookItsObject) {
+    Connect();
+    const auto general = Bar(explorer, u"Tarn-General");
+    const auto tools = Bar(explorer, u"Tarn-Tools");
+    ASSERT_NE(general, nullptr);
+    ASSERT_NE(tools, nullptr);
+    EXPECT_THAT(Tags(general),
+                ElementsAre("btnAbout", "btnSettings", "btnGreenFace", "btnRedFace", "btnAllowSub", "btnBanSub", "btnInfo"));
+    EXPECT_THAT(Tags(tools), ElementsAre("btnProCur", "btnDoCurFold", "btnCurrentReport", "btnQuarantine"));
+    EXPECT_TRUE(general->State().visible);
+    // The faces crossed COM as pictures: Office got a face and a mask of the same size.
+    const auto& about = Button(explorer, u"btnAbout")->State();
+    ASSERT_TRUE(about.picture.has_value());
+    ASSERT_TRUE(about.mask.has_value());
+    EXPECT_GT(about.picture->width, 0);
+    EXPECT_EQ(about.picture->width, about.mask->width);
+    EXPECT_EQ(about.caption, u"Orvik' Tarn");
+    // The add-in key lists what was built; the COM add-in entry holds the add-in's object.
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, AddInKey, L"CmdBars"), L"Tarn-General\\Tarn-Tools\\");
+    EXPECT_NE(outlook.Entry()->Object(), nullptr);
+}
+
+TEST_F(Startup, TheClassNamesTheInstalledLibraryByAPathWithoutSpaces) {
+    // Some Outlook versions cut the server's path at its first space.
+    const std::wstring server = ReadRegistryString(HKEY_CURRENT_USER, std::wstring(UserClassKey) + L"\\InprocServer32");
+    EXPECT_EQ(server.find(L' '), std::wstring::npos) << platform::Narrow(std::u16string(server.begin(), server.end()));
+    wchar_t long_path[MAX_PATH];
+    ASSERT_NE(GetLongPathNameW(server.c_str(), long_path, MAX_PATH), 0u);
+    EXPECT_TRUE(std::filesystem::equivalent(long_path, installation->LibraryPath()));
+}
+
+using NewMail = Installed;
+
+TEST_F(NewMail, SpamGoesToTheQuarantineAndHamStaysAsTheListsSay) {
+    Connect();
+    const auto spam = Arrive(Mail("offers@spam.example", "Cheap watches"));
+    const auto ham = Arrive(Mail("friend@example.com", "Lunch on Friday"));
+    const auto quarantine = outlook.Sim().Inbox()->Subfolders().Find(u"Quarantine");
+    ASSERT_NE(quarantine, nullptr);
+    EXPECT_EQ(spam->Location(), quarantine);
+    EXPECT_EQ(ham->Location(), outlook.Sim().Inbox());
+}
+
+TEST_F(NewMail, AnOutlookCallThatFailsInsideTheEventStaysInsideTheAddIn) {
+    Connect();
+    outlook.Sim().Faults().Refuse("Item.MAPIOBJECT", 1);
+    const auto unread = Arrive(Mail("offers@spam.example", "First"));
+    const auto screened = Arrive(Mail("offers@spam.example", "Second"));
+    // The first could not be read and stays; the hook still works for the next one.
+    EXPECT_EQ(unread->Location(), outlook.Sim().Inbox());
+    EXPECT_NE(screened->Location(), outlook.Sim().Inbox());
+}
+
+using Clicks = Installed;
+
+TEST_F(Clicks, TheSameButtonInTwoWindowsRunsItsCommandOncePerClick) {
+    Connect();
+    // A second main window whose Tools bar Office copied from the first: the same button, tag
+    // and instance mark, and no listener of its own. Office raises the click on every
+    // listened control with the tag.
+    const auto second = outlook.Sim().OpenExplorer(outlook.Sim().Inbox());
+    outlook.Pump();
+    const auto original = Button(explorer, u"btnCurrentReport");
+    ASSERT_NE(original, nullptr);
+    const auto copy = second->Bars()->Add(u"Tarn-Tools", host::BarPosition::Top, true)->Controls()->Add(
+        host::ControlType::Button, std::nullopt, true);
+    copy->SetTag(original->Tag());
+    copy->SetParameter(original->Parameter());
+    copy->SetCaption(original->Caption());
+
+    // The report button makes a report of the spam caught since the last one, and opens it.
+    Arrive(Mail("offers@spam.example", "Cheap watches"));
+    outlook.Sim().Click(copy);
+    outlook.Pump();
+    const auto pages = installation->WaitForOpenedPages(1);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_THAT(platform::Narrow(std::u16string(pages[0].begin(), pages[0].end())), HasSubstr("FLUSH.htm"));
+    Arrive(Mail("offers@spam.example", "Cheap watches again"));
+    outlook.Sim().Click(original);
+    outlook.Pump();
+    EXPECT_EQ(installation->WaitForOpenedPages(2).size(), 2u);
+}
+
+using Windows = Installed;
+
+TEST_F(Windows, TheSelectionEnablesAndDisablesTheSelectionButtons) {
+    Connect();
+    const auto enabled = [this] {
+        std::vector<bool> states;
+        for (const char16_t* tag : {u"btnGreenFace", u"btnRedFace", u"btnAllowSub", u"btnBanSub"}) {
+            const auto button = Button(explorer, tag);
+            states.push_back(button != nullptr && button->Enabled());
+        }
+        return states;
+    };
+    const auto contact = outlook.Sim().AddItem(outlook.Sim().DefaultFolder(host::DefaultFolder::Contacts), {},
+                                               host::item_class::Contact);
+    outlook.Sim().Select(explorer, {contact});
+    outlook.Pump();
+    EXPECT_THAT(enabled(), ElementsAre(false, false, false, false));
+    outlook.Sim().Select(explorer, {Arrive(Mail("friend@example.com", "Minutes"))});
+    outlook.Pump();
+    EXPECT_THAT(enabled(), ElementsAre(true, true, true, true));
+}
+
+TEST_F(Windows, ANewMessageWindowGetsItsToolbar) {
+    Connect();
+    const auto inspector = outlook.Sim().OpenInspector(Arrive(Mail("friend@example.com", "Open me")));
+    outlook.Pump();
+    std::shared_ptr<SimCommandBar> bar;
+    for (const auto& candidate : inspector->Bars()->Elements()) {
+        if (candidate->State().name == u"OrvikSelector") bar = candidate;
+    }
+    ASSERT_NE(bar, nullptr);
+    EXPECT_THAT(Tags(bar), ElementsAre("btnAbout", "OrvikPlus", "OrvikMinus", "btnGreenFace", "btnRedFace"));
+}
+
+using Shutdown = Installed;
+
+TEST_F(Shutdown, OutlooksExitWritesTheSettingsTheListsAndTheReportAndOpensIt) {
+    Connect();
+    Arrive(Mail("offers@spam.example", "Cheap watches"));
+    Disconnect();
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, SettingsKey));
+    EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), BannedSenders.second);
+    EXPECT_EQ(installation->ReadFile("OKsenders.tarn"), FriendSenders.second);
+    // The subject was read through the item's MAPI object.
+    EXPECT_THAT(installation->ReadFile("FLUSH.htm"), HasSubstr("Cheap watches"));
+    EXPECT_EQ(installation->WaitForOpenedPages(1).size(), 1u);
+}
+
+// Last: the add-in is removed while the stand-in runs, and registered again for any run after.
+class Removal : public Installed {};
+
+TEST_F(Removal, UnregisteringWithOutlookRunningRemovesTheBarsTheControlsAndEveryKey) {
+    Connect();
+    outlook.Sim().OpenInspector(Arrive(Mail("friend@example.com", "Open me")));
+    outlook.Pump();
+    ASSERT_NE(Bar(explorer, u"Tarn-General"), nullptr);
+    // The removal works on the active window's bars: the main window's.
+    outlook.Sim().Activate(explorer);
+    outlook.RegisterAsRunning();
+    EXPECT_EQ(installation->Unregister(), 0u);
+    outlook.RevokeRunning();
+    EXPECT_EQ(Bar(explorer, u"Tarn-General"), nullptr);
+    EXPECT_EQ(Bar(explorer, u"Tarn-Tools"), nullptr);
+    EXPECT_EQ(explorer->Bars()->FindControl(host::ControlType::Button, u"btnAbout"), nullptr);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AddInKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UserClassKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UserProgIdKey));
+    BSTR path = nullptr;
+    EXPECT_TRUE(FAILED(QueryPathOfRegTypeLib(win::LIBID_Tarn4OL, win::TypeLibraryMajor, win::TypeLibraryMinor, 0x0409, &path)));
+    SysFreeString(path);
+    Disconnect();
+    EXPECT_EQ(installation->Register(), 0u);
+}
+
+}  // namespace
+}  // namespace tarn::outlook
