@@ -92,13 +92,13 @@ void TaxpAddIn::OnStartupComplete() {
     command_bars_ = ActiveWindowCommandBars(*outlook_);
     control_sinks_.clear();
     bar_names_.clear();
-    if (start_mode_ != StartMode::Uninstall) RunHook(*this, [this] { Startup(); });
+    if (!loaded_for_registration_ && start_mode_ != StartMode::Uninstall) RunHook(*this, [this] { Startup(); });
     if (start_mode_ == StartMode::FirstStart) add_in_key_.WriteAddInValue("AxpStartMode", "NORMAL");
 }
 
 void TaxpAddIn::OnBeginShutdown() {
     command_bars_ = ActiveWindowCommandBars(OutlookApp());
-    RunHook(*this, [this] { Shutdown(); });
+    if (!loaded_for_registration_) RunHook(*this, [this] { Shutdown(); });
     if (command_bars_) ReleaseControlsAndBars(command_bars_);
 }
 

@@ -55,6 +55,9 @@ public:
     void OnAddInsUpdate() {}
     void OnBeginShutdown();
     void OnDisconnection(int remove_mode);
+    // The library was loaded into this process only to register or unregister itself: the
+    // connection then leaves the add-in's own start-up and shutdown out.
+    void SetLoadedForRegistration(bool loaded) noexcept { loaded_for_registration_ = loaded; }
 
     // The modal error message of a failed hook or command.
     void ReportError(const std::exception& error) noexcept;
@@ -126,6 +129,7 @@ private:
     host::CommandBarsPtr command_bars_;
     StartMode start_mode_ = StartMode::FirstStart;
     bool user_closed_ = false;
+    bool loaded_for_registration_ = false;
     // Every control made or adopted since the connection, by key, with the sink that listens
     // to it; every bar made or adopted.
     std::vector<std::pair<std::string, std::unique_ptr<TaxpEventSink>>> control_sinks_;

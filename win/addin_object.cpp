@@ -165,6 +165,7 @@ HRESULT STDMETHODCALLTYPE AddinObject::OnConnection(IDispatch* application, int 
     return Guarded("OnConnection", [&] {
         const auto& session = runtime_->Session();
         auto self = std::make_shared<host::com::DispatchAddinObject>(static_cast<IDTExtensibility2*>(this));
+        runtime_->Addin().SetLoadedForRegistration(ModuleLifetime::LoadedForRegistration());
         runtime_->Addin().OnConnection(host::com::WrapHostApplication(session, platform::ComPtr<IDispatch>(application)),
                                        connect_mode,
                                        host::com::WrapAddInEntry(session, platform::ComPtr<IDispatch>(add_in)),

@@ -19,8 +19,14 @@ HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
 
 HRESULT STDAPICALLTYPE DllCanUnloadNow() { return tarn::win::ModuleLifetime::CanUnload() ? S_OK : S_FALSE; }
 
-HRESULT STDAPICALLTYPE DllRegisterServer() { return tarn::win::RegisterServer(); }
+HRESULT STDAPICALLTYPE DllRegisterServer() {
+    tarn::win::ModuleLifetime::RegistrationCalled();
+    return tarn::win::RegisterServer();
+}
 
-HRESULT STDAPICALLTYPE DllUnregisterServer() { return tarn::win::UnregisterServer(); }
+HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    tarn::win::ModuleLifetime::RegistrationCalled();
+    return tarn::win::UnregisterServer();
+}
 
 }  // extern "C"

@@ -89,6 +89,22 @@ TEST_F(Connection, BeingUninstalledTheAddInStaysInertAndWritesNothing) {
     EXPECT_EQ(dir.Read("registry.reg").find("Orvik' Tarn4OL"), std::string::npos);  // no settings written
 }
 
+TEST_F(Connection, InAProcessThatLoadedTheLibraryToRegisterItNothingStartsOrIsWritten) {
+    Register();
+    const auto explorer = OpenMainWindow();
+    const auto bars_before = explorer->Bars()->Size();
+    addin.SetLoadedForRegistration(true);
+    Connect();
+    EXPECT_EQ(explorer->Bars()->Size(), bars_before);
+    EXPECT_EQ(addin.Lists(), nullptr);
+    EXPECT_TRUE(dialogs.AboutWindows().empty());
+    Disconnect();
+    EXPECT_FALSE(std::filesystem::exists(dir / "OKsenders.tarn"));
+    EXPECT_EQ(dir.Read("registry.reg").find("Orvik' Tarn4OL\\Settings"), std::string::npos);
+    // The start mode still moves on from a first start, as the key says.
+    EXPECT_EQ(Key().ReadAddInValue("AxpStartMode"), "NORMAL");
+}
+
 TEST_F(Connection, WithoutAWindowThereAreNoToolbarsButMailIsScreened) {
     Connect();
     EXPECT_TRUE(faces.requests.empty());

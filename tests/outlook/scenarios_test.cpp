@@ -25,10 +25,6 @@ using host::sim::SimCommandBar;
 using host::sim::SimExplorer;
 namespace tag = platform::prop_tag;
 
-constexpr const wchar_t* AddInKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tarn4OL.TarnAddin";
-constexpr const wchar_t* UserClassKey = L"Software\\Classes\\CLSID\\{0C9D35CE-0E58-4DE5-87CB-93FBDE52C1C5}";
-constexpr const wchar_t* UserProgIdKey = L"Software\\Classes\\Tarn4OL.TarnAddin";
-constexpr const wchar_t* SettingsKey = L"Software\\Orvik' Tarn4OL\\Settings";
 
 const std::pair<std::string, std::string> BannedSenders{"BanSenders.tarn", "--++BANNED SENDERS++--\r\nspam.example\r\n"};
 const std::pair<std::string, std::string> FriendSenders{"OKsenders.tarn",
@@ -110,13 +106,13 @@ TEST_F(Startup, BuildsBothToolbarsWithFacesAndTellsOutlookItsObject) {
     EXPECT_EQ(about.picture->width, about.mask->width);
     EXPECT_EQ(about.caption, u"Orvik' Tarn");
     // The add-in key lists what was built; the COM add-in entry holds the add-in's object.
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, AddInKey, L"CmdBars"), L"Tarn-General\\Tarn-Tools\\");
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, OutlookAddInKey, L"CmdBars"), L"Tarn-General\\Tarn-Tools\\");
     EXPECT_NE(outlook.Entry()->Object(), nullptr);
 }
 
 TEST_F(Startup, TheClassNamesTheInstalledLibraryByAPathWithoutSpaces) {
     // Some Outlook versions cut the server's path at its first space.
-    const std::wstring server = ReadRegistryString(HKEY_CURRENT_USER, std::wstring(UserClassKey) + L"\\InprocServer32");
+    const std::wstring server = ReadRegistryString(HKEY_CURRENT_USER, std::wstring(AddInClassKey) + L"\\InprocServer32");
     EXPECT_EQ(server.find(L' '), std::wstring::npos) << platform::Narrow(std::u16string(server.begin(), server.end()));
     wchar_t long_path[MAX_PATH];
     ASSERT_NE(GetLongPathNameW(server.c_str(), long_path, MAX_PATH), 0u);
@@ -166,13 +162,13 @@ TEST_F(Clicks, TheSameButtonInTwoWindowsRunsItsCommandOncePerClick) {
     Arrive(Mail("offers@spam.example", "Cheap watches"));
     outlook.Sim().Click(copy);
     outlook.Pump();
-    const auto pages = installation->WaitForOpenedPages(1);
+    const auto pages = installation->Machine().WaitForOpenedPages(1);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_THAT(platform::Narrow(std::u16string(pages[0].begin(), pages[0].end())), HasSubstr("FLUSH.htm"));
     Arrive(Mail("offers@spam.example", "Cheap watches again"));
     outlook.Sim().Click(original);
     outlook.Pump();
-    EXPECT_EQ(installation->WaitForOpenedPages(2).size(), 2u);
+    EXPECT_EQ(installation->Machine().WaitForOpenedPages(2).size(), 2u);
 }
 
 using Windows = Installed;
@@ -215,12 +211,12 @@ TEST_F(Shutdown, OutlooksExitWritesTheSettingsTheListsAndTheReportAndOpensIt) {
     Connect();
     Arrive(Mail("offers@spam.example", "Cheap watches"));
     Disconnect();
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, SettingsKey));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, std::wstring(SettingsKey) + L"\\Settings"));
     EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), BannedSenders.second);
     EXPECT_EQ(installation->ReadFile("OKsenders.tarn"), FriendSenders.second);
     // The subject was read through the item's MAPI object.
     EXPECT_THAT(installation->ReadFile("FLUSH.htm"), HasSubstr("Cheap watches"));
-    EXPECT_EQ(installation->WaitForOpenedPages(1).size(), 1u);
+    EXPECT_EQ(installation->Machine().WaitForOpenedPages(1).size(), 1u);
 }
 
 // Last: the add-in is removed while the stand-in runs, and registered again for any run after.
@@ -239,9 +235,9 @@ TEST_F(Removal, UnregisteringWithOutlookRunningRemovesTheBarsTheControlsAndEvery
     EXPECT_EQ(Bar(explorer, u"Tarn-General"), nullptr);
     EXPECT_EQ(Bar(explorer, u"Tarn-Tools"), nullptr);
     EXPECT_EQ(explorer->Bars()->FindControl(host::ControlType::Button, u"btnAbout"), nullptr);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AddInKey));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UserClassKey));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, UserProgIdKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, OutlookAddInKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AddInClassKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AddInProgIdKey));
     BSTR path = nullptr;
     EXPECT_TRUE(FAILED(QueryPathOfRegTypeLib(win::LIBID_Tarn4OL, win::TypeLibraryMajor, win::TypeLibraryMinor, 0x0409, &path)));
     SysFreeString(path);
