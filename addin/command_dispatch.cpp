@@ -1,5 +1,6 @@
 // The commands of the add-in's toolbar buttons, by tag.
 #include "addin/tarn_addin.h"
+#include "commands/analyze_folder.h"
 #include "commands/empty_quarantine.h"
 #include "dialogs/about_window.h"
 
@@ -9,6 +10,14 @@ void TTarnAddin::ShowHelp() {
     services_.shell.Open((directory_ / "tarn4ol.chm").u16string(), platform::ShowCommand::ShowNormal);
 }
 
+commands::CommandContext TTarnAddin::CommandContext() {
+    return {OutlookApp(), captions_, dialogs_, services_, view_};
+}
+
+void TTarnAddin::RequireLists() const {
+    if (!lists_) throw std::logic_error("the word and sender lists were not loaded at start-up");
+}
+
 void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarControlPtr&) {
     if (tag == u"btnAbout") {
         dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
@@ -16,7 +25,11 @@ void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarC
     } else if (tag == u"btnCurrentReport") {
         ProduceInboxReport();
     } else if (tag == u"btnQuarantine") {
-        commands::EmptyQuarantine(OutlookApp(), captions_, dialogs_, services_, view_);
+        commands::EmptyQuarantine(CommandContext());
+    } else if (tag == u"btnDoCurFold") {
+        RequireLists();
+        const screening::ScreeningRules rules(*lists_, matchers_, view_);
+        commands::AnalyzeCurrentFolder(CommandContext(), {rules, alphabet_tokens_, settings_, engine_}, report_, directory_);
     } else if (tag == u"btnInfo") {
         ShowHelp();
     }

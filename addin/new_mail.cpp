@@ -2,9 +2,9 @@
 // recipient's address, never the names shown (a name is no part of any sender's address).
 #include "addin/tarn_addin.h"
 #include "host/constants.h"
-#include "platform/locale_format.h"
+#include "quarantine/quarantine_folder.h"
 #include "quarantine/report_row.h"
-#include "screening/english_score.h"
+#include "screening/cascade.h"
 #include "screening/recipient_addresses.h"
 #include "screening/screening_rules.h"
 
@@ -12,63 +12,35 @@ namespace tarn::addin {
 
 namespace {
 
-constexpr int LocalTestRate = 1000;
-constexpr int SpamRate = 50;
-constexpr double EnglishThreshold = 20.0;
 constexpr std::int8_t ReportAfterSpam = 100;
+
+// The new-mail screening's words for the local tests' verdicts.
+constexpr screening::VerdictWords NewMailWords{"Banned Sender", ">Banned Content", ">Not in Address-Book",
+                                               ">Alphabet",     "-Err. format",    ">Suspicious"};
 
 }  // namespace
 
-host::FolderPtr TTarnAddin::SpamDestination() {
-    if (settings_.move_to_folder != 0) {
-        return OutlookApp().GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::DeletedItems);
-    }
-    return GetQuarantineFolder();
+host::FolderPtr TTarnAddin::SpamDestination() { return quarantine::SpamDestination(OutlookApp(), settings_.move_to_folder); }
+
+screening::CascadeSettings TTarnAddin::CascadeSettings() const {
+    return {settings_.only_address_book, settings_.block_english, services_.locale.DecimalSeparator()};
 }
 
-// The first local test that judges the message, as its reason text; empty when none does.
-// The charset tests run only when the headers declare a charset.
-std::string TTarnAddin::LocalTestReason(host::Item& item, const std::string& subject, const ScreeningInputs& inputs,
-                                        const screening::ScreeningRules& rules) const {
-    if (rules.IsBannedSender(item)) return "Banned Sender";
-    if (rules.HasForbiddenWord(subject, inputs.screening_text)) return ">Banned Content";
-    if (rules.IsOutsideAddressBook(item, settings_.only_address_book)) return ">Not in Address-Book";
-    if (inputs.charset.empty()) return {};
-    if (alphabet_tokens_.IsBlockedAlphabet(inputs.charset)) return ">Alphabet";
-    if (rules.HasEncodedWord(item)) return "-Err. format";
-    const double english = screening::EnglishScore(inputs.screening_text, settings_.block_english);
-    if (english > EnglishThreshold) {
-        // The first two characters of twice the score: its first two digits, as it exceeds 40.
-        return "English: " + platform::GeneralNumberText(2 * english, services_.locale.DecimalSeparator()).substr(0, 2) +
-               "%";
-    }
-    if (screening::HasHyperlinkField(inputs.screening_text)) return ">Suspicious";
-    return {};
-}
-
-void TTarnAddin::Judge(host::Item& item, const ScreeningInputs& inputs, ScreeningOutcome& outcome) {
+void TTarnAddin::Judge(host::Item& item, const screening::ScreeningInputs& inputs, ScreeningOutcome& outcome) {
     using Decision = ScreeningOutcome::Decision;
+    using Kind = screening::Judgement::Kind;
     const screening::ScreeningRules rules(*lists_, matchers_, view_);
-    if (rules.IsFriendSender(item)) {
-        outcome.decision = Decision::FriendSender;
-        return;
+    auto judgement = screening::RunCascade(item, view_.ReadSubject(item), inputs, rules, alphabet_tokens_,
+                                           CascadeSettings(), engine_, NewMailWords);
+    switch (judgement.kind) {
+        case Kind::FriendSender: outcome.decision = Decision::FriendSender; return;
+        case Kind::ProtectedWord: outcome.decision = Decision::ProtectedWord; return;
+        case Kind::LocalTest: outcome.decision = Decision::LocalTest; break;
+        case Kind::Engine: outcome.decision = Decision::Engine; break;
     }
-    const std::string subject = view_.ReadSubject(item);
-    if (rules.HasProtectedWord(subject, inputs.screening_text)) {
-        outcome.decision = Decision::ProtectedWord;
-        return;
-    }
-    outcome.reason = LocalTestReason(item, subject, inputs, rules);
-    if (!outcome.reason.empty()) {
-        outcome.decision = Decision::LocalTest;
-        outcome.rate = LocalTestRate;
-    } else {
-        auto verdict = engine_.AnalyzeThisSpit(inputs.screening_text);
-        outcome.decision = Decision::Engine;
-        outcome.rate = verdict.rate;
-        outcome.reason = std::move(verdict.text);
-    }
-    outcome.spam = outcome.rate >= SpamRate;
+    outcome.rate = judgement.rate;
+    outcome.reason = std::move(judgement.reason);
+    outcome.spam = judgement.Spam();
     if (outcome.spam) outcome.reason += ">";
 }
 
@@ -89,10 +61,10 @@ void TTarnAddin::OnInboxItemAdd(const host::ItemPtr& item) noexcept {
     ScreeningOutcome outcome;
     try {
         if (!settings_.paused && item->Class() == host::item_class::Mail) {
-            if (!lists_) throw std::logic_error("the word and sender lists were not loaded at start-up");
+            RequireLists();
             alphabet_tokens_.BuildAlphabetTokens(settings_.alphabet_groups);
             const host::FolderPtr destination = SpamDestination();
-            Judge(*item, ReadScreeningInputs(*item, view_, services_.diagnostics), outcome);
+            Judge(*item, screening::ReadScreeningInputs(*item, view_, services_.diagnostics), outcome);
             if (outcome.spam) {
                 report_.CountSpam();
                 if (report_.FSpamSinceReport() > ReportAfterSpam) {

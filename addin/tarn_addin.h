@@ -10,13 +10,14 @@
 
 #include "addin/axp_addin.h"
 #include "addin/explorer_wrapper.h"
-#include "addin/screening_inputs.h"
+#include "commands/command_context.h"
 #include "dialogs/dialog_factory.h"
 #include "host/application.h"
 #include "host/subscription.h"
 #include "platform/services.h"
 #include "quarantine/inbox_report.h"
 #include "screening/alphabet_tokens.h"
+#include "screening/cascade.h"
 #include "screening/list_matcher.h"
 #include "screening/mail_item_view.h"
 #include "screening/rules_engine.h"
@@ -107,11 +108,13 @@ private:
     void OnNewInspector(const host::InspectorPtr& inspector) noexcept;
     void AddMessageWindowToolbar(const host::InspectorPtr& inspector);
     void ShowHelp();
+    commands::CommandContext CommandContext();
+    // The lists are loaded at start-up; a command that needs them fails without them.
+    void RequireLists() const;
 
     // The cascade of tests and the engine; fills decision, rate, spam and the reason.
-    void Judge(host::Item& item, const ScreeningInputs& inputs, ScreeningOutcome& outcome);
-    std::string LocalTestReason(host::Item& item, const std::string& subject, const ScreeningInputs& inputs,
-                                const screening::ScreeningRules& rules) const;
+    void Judge(host::Item& item, const screening::ScreeningInputs& inputs, ScreeningOutcome& outcome);
+    screening::CascadeSettings CascadeSettings() const;
     void MoveSpam(const host::ItemPtr& item, host::Folder& destination, ScreeningOutcome& outcome) noexcept;
     host::FolderPtr SpamDestination();
 

@@ -36,7 +36,7 @@ const std::vector<std::string>& CorpusScreeningTexts() {
         for (const auto& message : CorpusMessages()) {
             const auto item = session.Store(host::DefaultFolder::Inbox, message);
             screening_texts.push_back(
-                addin::ReadScreeningInputs(*item, session.Addin().View(), BenchDiagnostics()).screening_text);
+                screening::ReadScreeningInputs(*item, session.Addin().View(), BenchDiagnostics()).screening_text);
             item->PlaceIn(nullptr);
         }
         return screening_texts;

@@ -20,14 +20,15 @@ std::u16string Number(long value) {
 
 }  // namespace
 
-void EmptyQuarantine(host::Application& application, const store::Captions& captions, dialogs::DialogFactory& dialogs,
-                     platform::Services& services, const screening::MailItemView& view) {
+void EmptyQuarantine(const CommandContext& context) {
     using store::Caption;
-    const auto quarantine = quarantine::GetQuarantineFolder(application);
+    const auto& captions = context.captions;
+    auto& services = context.services;
+    const auto quarantine = quarantine::GetQuarantineFolder(context.application);
     const long count = quarantine->Items()->Count();
     if (count == 0) return;
 
-    dialogs::TFRMProcessmsgs window(dialogs.CreateProgressView(), captions,
+    dialogs::TFRMProcessmsgs window(context.dialogs.CreateProgressView(), captions,
                                     u"Orvik: " + Number(count) + u" " + captions[Caption::sMovedto]);
     window.SetSpamLabel(captions[Caption::sPleaseWait]);
     window.SetLegitVisible(false);
@@ -45,7 +46,7 @@ void EmptyQuarantine(host::Application& application, const store::Captions& capt
         if (item->Class() != host::item_class::Mail) continue;
         window.SetPosition(static_cast<int>(count - index));
         const bool deleted = platform::Contain(services.diagnostics, "EmptyQuarantine", [&] {
-            window.SetDetail(platform::Widen(view.ReadSubject(*item)));
+            window.SetDetail(platform::Widen(context.view.ReadSubject(*item)));
             item->Delete();
         });
         if (!deleted) window.SetDetail(captions[Caption::sPleaseWait]);

@@ -40,6 +40,11 @@ host::FolderPtr GetQuarantineFolder(host::Application& application) {
     return subfolders->Item(std::u16string(QuarantineName));
 }
 
+host::FolderPtr SpamDestination(host::Application& application, std::uint8_t move_to_folder) {
+    if (move_to_folder != 0) return application.GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::DeletedItems);
+    return GetQuarantineFolder(application);
+}
+
 void EnsureQuarantineShortcut(host::Application& application, const store::Captions& captions,
                               platform::MessageBoxes& message_boxes) {
     const auto quarantine = GetQuarantineFolder(application);

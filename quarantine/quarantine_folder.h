@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "host/application.h"
 #include "platform/message_box.h"
 #include "store/captions.h"
@@ -11,6 +13,10 @@ inline constexpr std::u16string_view QuarantineName = u"Quarantine";
 // The "Quarantine" folder directly below the Inbox of the application's session, created when
 // it is missing. A failure to find it reaches the caller.
 host::FolderPtr GetQuarantineFolder(host::Application& application);
+
+// Where spam goes: Deleted Items when the setting "Move to Folder" is non-zero, else the
+// quarantine folder.
+host::FolderPtr SpamDestination(host::Application& application, std::uint8_t move_to_folder);
 
 // Makes sure the first group of the Outlook Bar has a shortcut named "Quarantine" (exactly, in
 // that case); when it has none, adds one to the quarantine folder and tells the user where.

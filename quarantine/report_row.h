@@ -18,4 +18,14 @@ std::u16string HtmlEscaped(std::u16string_view text);
 std::string InboxReportRow(std::string_view display_to, std::string_view subject, std::string_view reason,
                            std::string_view sender_address);
 
+// The folder report's row for a spam message the folder analysis found: recipients and sender
+// cut to 20 characters, the subject whole up to 75 characters and else its first 73 followed
+// by "...", the reason in italics under it. Cut first, then escaped, as the inbox row.
+std::string FolderReportRow(std::string_view display_to, std::string_view subject, std::string_view reason,
+                            std::string_view sender_address);
+
+// The row the folder analysis adds to the pending inbox report as it moves a message: as the
+// inbox row, without a reason.
+std::string MovedSpamRow(std::string_view display_to, std::string_view subject, std::string_view sender_address);
+
 }  // namespace tarn::quarantine

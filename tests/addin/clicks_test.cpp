@@ -80,6 +80,20 @@ TEST_F(Clicks, EmptyQuarantineDeletesTheQuarantinedMail) {
     EXPECT_EQ(spam->Location(), outlook.DeletedItems());
 }
 
+TEST_F(Clicks, AnalyseScreensTheShownFolderWithTheUsersLists) {
+    const auto sent = outlook.DefaultFolder(host::DefaultFolder::SentMail);
+    const auto kept = outlook.AddItem(sent, {{tag::Subject, "kept"}, {tag::Body, "RATE=10"}});
+    const auto found = outlook.AddItem(sent, {{tag::Subject, "found"}, {tag::Body, "RATE=70"}});
+    outlook.SetCurrentFolder(explorer, sent);
+    Pump();
+    Click(ExplorerButton(u"btnDoCurFold"));
+    EXPECT_EQ(kept->Location(), sent);
+    EXPECT_EQ(found->Location(), QuarantineFolder());
+    EXPECT_EQ(addin.Report().ReportRows().size(), 1u);
+    ASSERT_EQ(platform.Shell().Calls().size(), 1u);
+    EXPECT_EQ(platform.Shell().Calls()[0].target, (dir / "temp.htm").u16string());
+}
+
 TEST_F(Clicks, ACommandThatFailsShowsTheErrorAndTheToolbarStaysUsable) {
     PendRow();
     outlook.Faults().Refuse("Folder.Name", 1);  // the report names the Inbox

@@ -9,7 +9,7 @@ protected:
     std::shared_ptr<host::sim::SimItem> Stored(host::sim::PropertyMap properties, long item_class = host::item_class::Mail) {
         return outlook.AddItem(outlook.Inbox(), std::move(properties), item_class);
     }
-    ScreeningInputs Read(host::Item& item) { return ReadScreeningInputs(item, addin.View(), services.diagnostics); }
+    screening::ScreeningInputs Read(host::Item& item) { return screening::ReadScreeningInputs(item, addin.View(), services.diagnostics); }
 };
 
 TEST_F(ReadScreeningInputsTest, HeadersAreFollowedDirectlyByTheHtmlBody) {

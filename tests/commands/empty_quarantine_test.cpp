@@ -1,20 +1,14 @@
-#include <gtest/gtest.h>
-
 #include "commands/empty_quarantine.h"
 #include "host/host_error.h"
 #include "host/sim/sim_items.h"
 #include "quarantine/quarantine_folder.h"
-#include "tests/support/sim_environment.h"
+#include "tests/commands/command_fixture.h"
 
 namespace tarn::commands {
 namespace {
 
-namespace tag = platform::prop_tag;
-
-class EmptyQuarantineTest : public ::testing::Test, protected test_support::SimEnvironment {
+class EmptyQuarantineTest : public CommandFixture {
 protected:
-    screening::MailItemView view{mapi};
-    store::Captions captions;
     std::shared_ptr<host::sim::SimFolder> quarantine;
 
     void SetUp() override {
@@ -24,8 +18,7 @@ protected:
     std::shared_ptr<host::sim::SimItem> Put(const std::string& subject, long item_class = host::item_class::Mail) {
         return outlook.AddItem(quarantine, {{tag::Subject, subject}}, item_class);
     }
-    void Run() { EmptyQuarantine(*outlook.Application(), captions, dialogs, services, view); }
-    const dialogs::ProgressWindowRecord& Window() { return *dialogs.ProgressWindows().at(0); }
+    void Run() { EmptyQuarantine(Context()); }
 };
 
 TEST_F(EmptyQuarantineTest, AnEmptyQuarantineShowsNothing) {

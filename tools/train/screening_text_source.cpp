@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "addin/screening_inputs.h"
+#include "screening/screening_inputs.h"
 
 namespace tarn::tools::train {
 
@@ -12,7 +12,7 @@ std::string ScreeningTextSource::ScreeningText(host::sim::PropertyMap properties
     const auto item = outlook_.AddItem(outlook_.Inbox(), std::move(properties));
     // Nobody listens to the Inbox: the arrival is only let pass.
     outlook_.PumpEvents();
-    std::string text = addin::ReadScreeningInputs(*item, view_, diagnostics_).screening_text;
+    std::string text = screening::ReadScreeningInputs(*item, view_, diagnostics_).screening_text;
     item->PlaceIn(nullptr);
     return text;
 }

@@ -12,7 +12,7 @@ namespace tarn::tools::train {
 
 // The screening text of imported messages exactly as the add-in builds it when a message
 // arrives: each message becomes an item of the substitute Outlook's Inbox, read through the
-// add-in's mail item view with addin::ReadScreeningInputs.
+// add-in's mail item view with screening::ReadScreeningInputs.
 class ScreeningTextSource {
 public:
     ScreeningTextSource();

@@ -6,7 +6,7 @@
 #include "platform/diagnostics.h"
 #include "screening/mail_item_view.h"
 
-namespace tarn::addin {
+namespace tarn::screening {
 
 // What the screening tests share of one mail item.
 struct ScreeningInputs {
@@ -18,7 +18,7 @@ struct ScreeningInputs {
 // object is a message) directly followed by the HTML body, or the plain body when there is no
 // HTML, cut to its first 5000 characters. Empty for items that are not mail. A charset that
 // cannot be extracted is none (the failure is recorded); a host failure reaches the caller.
-ScreeningInputs ReadScreeningInputs(host::Item& item, const screening::MailItemView& view,
+ScreeningInputs ReadScreeningInputs(host::Item& item, const MailItemView& view,
                                     platform::Diagnostics& diagnostics);
 
-}  // namespace tarn::addin
+}  // namespace tarn::screening

@@ -1,9 +1,9 @@
-#include "addin/screening_inputs.h"
+#include "screening/screening_inputs.h"
 
 #include "host/constants.h"
 #include "screening/charset.h"
 
-namespace tarn::addin {
+namespace tarn::screening {
 
 namespace {
 
@@ -11,7 +11,7 @@ constexpr std::size_t BodyLimit = 5000;
 
 }  // namespace
 
-ScreeningInputs ReadScreeningInputs(host::Item& item, const screening::MailItemView& view,
+ScreeningInputs ReadScreeningInputs(host::Item& item, const MailItemView& view,
                                     platform::Diagnostics& diagnostics) {
     ScreeningInputs inputs;
     if (item.Class() != host::item_class::Mail) return inputs;
@@ -19,7 +19,7 @@ ScreeningInputs ReadScreeningInputs(host::Item& item, const screening::MailItemV
     if (view.AnswersMessage(item)) {
         headers = view.ReadTransportHeaders(item);
         // A charset that cannot be extracted is none: the message is screened without it.
-        platform::Contain(diagnostics, "ExtractCharset", [&] { inputs.charset = screening::ExtractCharset(headers); });
+        platform::Contain(diagnostics, "ExtractCharset", [&] { inputs.charset = ExtractCharset(headers); });
     }
     std::string body = view.ReadHtmlBody(item);
     if (body.empty()) body = view.ReadBody(item);
@@ -29,4 +29,4 @@ ScreeningInputs ReadScreeningInputs(host::Item& item, const screening::MailItemV
     return inputs;
 }
 
-}  // namespace tarn::addin
+}  // namespace tarn::screening
