@@ -2,6 +2,8 @@
 #include "addin/tarn_addin.h"
 #include "commands/analyze_folder.h"
 #include "commands/empty_quarantine.h"
+#include "commands/friend_scans.h"
+#include "commands/mark_senders.h"
 #include "dialogs/about_window.h"
 
 namespace tarn::addin {
@@ -30,6 +32,13 @@ void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarC
         RequireLists();
         const screening::ScreeningRules rules(*lists_, matchers_, view_);
         commands::AnalyzeCurrentFolder(CommandContext(), {rules, alphabet_tokens_, settings_, engine_}, report_, directory_);
+    } else if (tag == u"btnGreenFace" || tag == u"btnRedFace") {
+        RequireLists();
+        const auto verdict = tag == u"btnGreenFace" ? commands::SenderVerdict::Friends : commands::SenderVerdict::Foes;
+        commands::MarkSenders(CommandContext(), verdict, *lists_, settings_);
+    } else if (tag == u"btnProCur") {
+        RequireLists();
+        commands::ProtectCurrentFolder(CommandContext(), *lists_);
     } else if (tag == u"btnInfo") {
         ShowHelp();
     }

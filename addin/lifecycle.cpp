@@ -1,7 +1,9 @@
 // The add-in's start-up and shutdown while Outlook loads and unloads it.
 #include "addin/tarn_addin.h"
 #include "addin/toolbars.h"
+#include "commands/friend_scans.h"
 #include "dialogs/about_window.h"
+#include "quarantine/quarantine_folder.h"
 
 namespace tarn::addin {
 
@@ -13,6 +15,21 @@ void TTarnAddin::BuildMainWindowToolbars() {
                   button.hint.In(captions_), button.bitmap, button.style, created, std::nullopt, nullptr,
                   DefaultTransparentColour, true);
     }
+}
+
+// The first start fills the friend senders from the address book and the sent mail, and
+// the quarantine gets its shortcut; the setting then stays off unless the user asks again.
+// When the shortcut or the address book fails, the setting stays on for the next start.
+void TTarnAddin::FillFriendsAtFirstStart() {
+    auto& diagnostics = services_.diagnostics;
+    platform::Contain(diagnostics, "Startup (first-start scans)", [this, &diagnostics] {
+        RequireLists();
+        quarantine::EnsureQuarantineShortcut(OutlookApp(), captions_, services_.message_boxes);
+        commands::ScanContacts(CommandContext(), *lists_);
+        settings_.load_ol_addresses = false;
+        platform::Contain(diagnostics, "Startup (sent mail scan)",
+                          [this] { commands::ProtectSentMail(CommandContext(), *lists_, settings_); });
+    });
 }
 
 void TTarnAddin::Startup() {
@@ -52,6 +69,7 @@ void TTarnAddin::Startup() {
         dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
                            engine_.Getversionnumber(), dialogs::AboutShowing::StartUp);
     }
+    if (settings_.load_ol_addresses) FillFriendsAtFirstStart();
 
     report_timer_ = services_.timers.CreateTimer();
     SetupReportTimer();

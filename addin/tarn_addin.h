@@ -102,6 +102,7 @@ protected:
 
 private:
     void BuildMainWindowToolbars();
+    void FillFriendsAtFirstStart();
     void TrackExplorer(const host::ExplorerPtr& explorer);
     void OnExplorerSelectionChange(ExplorerWrapper& wrapper) noexcept;
     void OnExplorerClose(ExplorerWrapper& wrapper) noexcept;

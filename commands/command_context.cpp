@@ -4,10 +4,12 @@
 
 namespace tarn::commands {
 
-host::FolderPtr CurrentFolder(host::Application& application) {
-    const auto explorer = application.ActiveExplorer();
+host::ExplorerPtr ActiveExplorer(host::Application& application) {
+    auto explorer = application.ActiveExplorer();
     if (!explorer) throw host::HostError("Application.ActiveExplorer", "no main window is open");
-    return explorer->CurrentFolder();
+    return explorer;
 }
+
+host::FolderPtr CurrentFolder(host::Application& application) { return ActiveExplorer(application)->CurrentFolder(); }
 
 }  // namespace tarn::commands

@@ -18,6 +18,8 @@ struct CommandContext {
     const screening::MailItemView& view;
 };
 
+// The active main window; HostError when none is open.
+host::ExplorerPtr ActiveExplorer(host::Application& application);
 // The folder the active main window shows; HostError when no main window is open.
 host::FolderPtr CurrentFolder(host::Application& application);
 

@@ -32,6 +32,43 @@ TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndShowsTheSplashThatClosesByItself
     EXPECT_EQ(about.showings.at(0), std::chrono::milliseconds(3000));
 }
 
+TEST_F(Lifecycle, TheFirstStartMakesFriendsOfTheAddressBookAndTheSentMailOnce) {
+    OpenMainWindow();
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "ann@example.com"}},
+                    host::item_class::Contact);
+    host::sim::ItemContent sent;
+    sent.recipients.push_back({u"Bob", u"Bob@Example.net"});
+    outlook.AddMail(outlook.DefaultFolder(host::DefaultFolder::SentMail), sent);
+    Pump();
+    Connect();
+    EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Entries(),
+              (std::vector<std::string>{"--++protected senders++--", "ann@example.com", "bob@example.net"}));
+    EXPECT_FALSE(addin.Settings().load_ol_addresses);
+    // The address book reached the file at once; the quarantine has its shortcut.
+    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nann@example.com\r\n");
+    EXPECT_EQ(QuarantineFolder()->Items()->Count(), 0);
+    Disconnect();
+    EXPECT_EQ(registry.OpenKey(store::SettingsKeyPath, false)->Read("Load OL Addresses")->number, 0u);
+
+    // The next start scans nothing.
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "eve@example.org"}},
+                    host::item_class::Contact);
+    TTarnAddin again{services, dialogs, engine, faces, registration, dir.Path()};
+    again.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);
+    again.OnStartupComplete();
+    EXPECT_EQ(again.Lists()->List(ListKind::FriendSenders).Count(), 3u);
+    again.OnBeginShutdown();
+    again.OnDisconnection(DisconnectAtHostShutdown);
+}
+
+TEST_F(Lifecycle, AnAddressBookThatCannotBeScannedIsTriedAgainAtTheNextStart) {
+    OpenMainWindow();
+    outlook.Faults().Refuse("Items.Count", 1);  // the Contacts folder's
+    Connect();
+    EXPECT_TRUE(addin.Settings().load_ol_addresses);
+    ASSERT_NE(addin.Lists(), nullptr);  // start-up went on
+}
+
 TEST_F(Lifecycle, TheSplashSettingGovernsTheStartUpShowing) {
     store::Settings stored;
     stored.show_splash = false;
@@ -105,7 +142,7 @@ TEST_F(Lifecycle, WithDiagnosticsOnContainedFailuresAlsoGoToTheLogFile) {
     ArriveSpam();
     const std::string log = dir.Read("Tarn4OL.log");
     EXPECT_THAT(log, HasSubstr(" OnInboxItemAdd: Item.Move: refused by the test host\r\n"));
-    EXPECT_TRUE(log.starts_with("2026-05-20 09:00:00 ")) << log;
+    EXPECT_TRUE(log.starts_with("2026-05-20 09:00:0")) << log;  // the first start's scans take a second
 }
 
 TEST_F(Lifecycle, WithoutDiagnosticsNoLogFileIsWritten) {

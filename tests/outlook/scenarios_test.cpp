@@ -205,6 +205,63 @@ TEST_F(Windows, ANewMessageWindowGetsItsToolbar) {
     EXPECT_THAT(Tags(bar), ElementsAre("btnAbout", "OrvikPlus", "OrvikMinus", "btnGreenFace", "btnRedFace"));
 }
 
+using Commands = Installed;
+
+TEST_F(Commands, AnalysingAFolderMovesItsSpamAndOpensTheFolderReport) {
+    Connect();
+    const auto sent = outlook.Sim().DefaultFolder(host::DefaultFolder::SentMail);
+    const auto spam = outlook.Sim().AddItem(sent, Mail("offers@spam.example", "Cheap watches"));
+    const auto kept = outlook.Sim().AddItem(sent, Mail("friend@example.com", "Minutes"));
+    outlook.Sim().SetCurrentFolder(explorer, sent);
+    outlook.Pump();
+    outlook.Sim().Click(Button(explorer, u"btnDoCurFold"));
+    outlook.Pump();
+    EXPECT_EQ(spam->Location(), outlook.Sim().Inbox()->Subfolders().Find(u"Quarantine"));
+    EXPECT_EQ(kept->Location(), sent);
+    EXPECT_THAT(installation->ReadFile("temp.htm"), HasSubstr("Cheap watches"));
+    const auto pages = installation->Machine().WaitForOpenedPages(1);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_THAT(platform::Narrow(std::u16string(pages[0].begin(), pages[0].end())), HasSubstr("temp.htm"));
+}
+
+TEST_F(Commands, AFoeIsBannedAndItsMessagesLeaveTheShownFolder) {
+    Connect();
+    const auto selected = Arrive(Mail("news@shop.example", "Weekly deals"));
+    const auto other = Arrive(Mail("news@shop.example", "More deals"));
+    outlook.Sim().Select(explorer, {selected});
+    outlook.Pump();
+    outlook.Sim().Click(Button(explorer, u"btnRedFace"));
+    outlook.Pump();
+    const auto quarantine = outlook.Sim().Inbox()->Subfolders().Find(u"Quarantine");
+    EXPECT_EQ(selected->Location(), quarantine);
+    EXPECT_EQ(other->Location(), quarantine);
+    EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), "--++BANNED SENDERS++--\r\nnews@shop.example\r\nspam.example\r\n");
+}
+
+TEST_F(Commands, ProtectingAFolderMakesFriendsOfItsSenders) {
+    Connect();
+    Arrive(Mail("Ann <ann@example.org>", "Lunch"));
+    outlook.Sim().Click(Button(explorer, u"btnProCur"));
+    outlook.Pump();
+    Disconnect();
+    EXPECT_EQ(installation->ReadFile("OKsenders.tarn"),
+              "--++protected senders++--\r\nann@example.org\r\nfriend@example.com\r\n");
+}
+
+TEST_F(Commands, TheFirstStartMakesFriendsOfTheContactsAndTheSentMail) {
+    outlook.Sim().AddItem(outlook.Sim().DefaultFolder(host::DefaultFolder::Contacts),
+                          {{tag::ContactEmail1, "carol@example.org"}}, host::item_class::Contact);
+    host::sim::ItemContent sent;
+    sent.recipients.push_back({u"Dave", u"Dave@Example.org"});
+    outlook.Sim().AddMail(outlook.Sim().DefaultFolder(host::DefaultFolder::SentMail), sent);
+    outlook.Pump();
+    Connect();
+    EXPECT_THAT(installation->ReadFile("OKsenders.tarn"), HasSubstr("carol@example.org\r\n"));
+    Disconnect();
+    EXPECT_EQ(installation->ReadFile("OKsenders.tarn"),
+              "--++protected senders++--\r\ncarol@example.org\r\ndave@example.org\r\nfriend@example.com\r\n");
+}
+
 using Shutdown = Installed;
 
 TEST_F(Shutdown, OutlooksExitWritesTheSettingsTheListsAndTheReportAndOpensIt) {
