@@ -41,6 +41,7 @@ public:
 
     // The test host's own view, unguarded.
     void ShowFolder(std::shared_ptr<SimFolder> folder) noexcept { folder_ = std::move(folder); }
+    const std::shared_ptr<SimFolder>& ShownFolder() const noexcept { return folder_; }
     SimPanes& PaneList() noexcept { return *panes_; }
     // The user selects these items, in this order; queues SelectionChange.
     void Select(std::vector<std::shared_ptr<SimItem>> items);

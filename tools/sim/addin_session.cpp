@@ -1,5 +1,7 @@
 #include "tools/sim/addin_session.h"
 
+#include "host/sim/sim_items.h"
+
 #include <algorithm>
 
 #include "addin/addin_identity.h"
@@ -81,6 +83,14 @@ void AddinSession::TellNewWindows() {
     for (; about_windows_told_ < windows.size(); ++about_windows_told_) {
         messages_ << "tarn4ol-sim: about window \"" << TerminalText(windows[about_windows_told_]->title) << "\"\n";
     }
+    // A progress window as the user saw it last: its title and labels.
+    const auto& progress = dialogs_.ProgressWindows();
+    for (; progress_windows_told_ < progress.size(); ++progress_windows_told_) {
+        const auto& window = *progress[progress_windows_told_];
+        messages_ << "tarn4ol-sim: progress window \"" << TerminalText(window.title) << "\": ";
+        if (window.legit_visible) messages_ << TerminalText(window.legit_text) << ", ";
+        messages_ << TerminalText(window.spam_text) << (window.cancel_enabled ? "" : " (cancelled)") << '\n';
+    }
 }
 
 void AddinSession::ConnectionFailed(const std::string& call, const std::exception& error) {
@@ -126,6 +136,36 @@ void AddinSession::Deliver(host::DefaultFolder folder, host::sim::ItemContent co
     const auto item = outlook_.AddMail(outlook_.DefaultFolder(folder), std::move(content));
     platform_->Pump().ProcessMessages();
     item->PlaceIn(nullptr);
+}
+
+void AddinSession::Keep(const std::shared_ptr<host::sim::SimFolder>& folder, host::sim::ItemContent content) {
+    outlook_.AddMail(folder, std::move(content));
+    outlook_.PumpEvents();  // nobody listens yet
+}
+
+void AddinSession::KeepContact(const std::vector<std::string>& addresses) {
+    constexpr platform::PropTag AddressTags[] = {platform::prop_tag::ContactEmail1, platform::prop_tag::ContactEmail2,
+                                                 platform::prop_tag::ContactEmail3};
+    host::sim::PropertyMap properties;
+    for (std::size_t i = 0; i < addresses.size() && i < std::size(AddressTags); ++i) {
+        properties[AddressTags[i]] = platform::Utf8ToAnsi(addresses[i]);
+    }
+    outlook_.AddItem(outlook_.DefaultFolder(host::DefaultFolder::Contacts), std::move(properties),
+                     host::item_class::Contact);
+    outlook_.PumpEvents();
+}
+
+void AddinSession::Show(const std::shared_ptr<host::sim::SimFolder>& folder) {
+    outlook_.SetCurrentFolder(explorer_, folder);
+    platform_->Pump().ProcessMessages();
+}
+
+void AddinSession::Select(const std::vector<long>& numbers) {
+    const auto& shown = explorer_->ShownFolder();
+    std::vector<std::shared_ptr<host::sim::SimItem>> items;
+    for (const long number : numbers) items.push_back(shown->StoredItems().Elements().at(static_cast<std::size_t>(number - 1)));
+    outlook_.Select(explorer_, std::move(items));
+    platform_->Pump().ProcessMessages();
 }
 
 bool AddinSession::Click(const std::u16string& tag) {

@@ -50,9 +50,22 @@ public:
     // the queue, for whoever calls the add-in's handlers directly (the benchmarks do).
     std::shared_ptr<host::sim::SimItem> Store(host::DefaultFolder folder, host::sim::PropertyMap properties);
 
+    // Puts a message into a folder as if it had been there before Outlook started: no add-in
+    // hears of it. Only before Start.
+    void Keep(const std::shared_ptr<host::sim::SimFolder>& folder, host::sim::ItemContent content);
+    // A contact of the address book, with up to three e-mail addresses. Only before Start.
+    void KeepContact(const std::vector<std::string>& addresses);
+
+    // The user turns the main window to a folder, or selects items of the folder it shows (by
+    // their 1-based numbers), and Outlook's message loop runs.
+    void Show(const std::shared_ptr<host::sim::SimFolder>& folder);
+    void Select(const std::vector<long>& numbers);
+
     // The user clicks the button with this tag in the main window, and the click's command
     // runs. False when the main window has no such button.
     bool Click(const std::u16string& tag);
+
+    host::sim::SimOutlook& Outlook() noexcept { return outlook_; }
 
     addin::TTarnAddin& Addin() noexcept { return *addin_; }
     const std::filesystem::path& State() const noexcept { return state_; }
@@ -94,6 +107,7 @@ private:
     std::unique_ptr<addin::TTarnAddin> addin_;
     std::size_t connection_failures_ = 0;
     std::size_t about_windows_told_ = 0;
+    std::size_t progress_windows_told_ = 0;
 };
 
 }  // namespace tarn::tools::sim

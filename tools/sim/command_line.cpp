@@ -68,6 +68,16 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             command.state = walk.ValueOf(argument);
         } else if (option == "--sent") {
             command.sent_mailboxes.emplace_back(walk.ValueOf(argument));
+        } else if (option == "--into") {
+            const std::string_view folder = walk.ValueOf(argument);
+            if (walk.Done()) throw UsageError("--into takes a folder and a mailbox: --into \"Inbox/Old mail\" MAILBOX");
+            command.kept.push_back({std::string(folder), std::filesystem::path(walk.Next())});
+        } else if (option == "--contacts") {
+            command.contacts.emplace_back(walk.ValueOf(argument));
+        } else if (option == "--show") {
+            command.show = walk.ValueOf(argument);
+        } else if (option == "--select") {
+            command.select = walk.ValueOf(argument);
         } else if (option == "--set") {
             command.settings.push_back(SettingOf(walk.ValueOf(argument)));
         } else {
@@ -82,7 +92,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     if (dump) {
         if (command.mailboxes.empty()) throw UsageError("--dump needs a mailbox");
         if (command.json || !command.sent_mailboxes.empty() || !command.settings.empty() || !command.clicks.empty() ||
-            command.show_toolbars) {
+            command.show_toolbars || command.WorksOnFolders()) {
             throw UsageError("--dump takes only mailboxes");
         }
         command.mode = Mode::Dump;
@@ -92,14 +102,16 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
 
 std::string_view UsageText() {
     return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--sent MAILBOX]... [--json]\n"
-           "                   [--show-toolbars] [--click TAG]... [MAILBOX...]\n"
+           "                   [--contacts FILE.vcf]... [--into FOLDER MAILBOX]...\n"
+           "                   [--show FOLDER] [--select LIST] [--show-toolbars] [--click TAG]...\n"
+           "                   [MAILBOX...]\n"
            "       tarn4ol-sim --dump MAILBOX...\n"
            "       tarn4ol-sim --help\n"
            "\n"
            "Runs the Tarn4OL add-in against an Outlook of its own: every message of the\n"
            "mailboxes arrives in the Inbox as new mail and is screened; spam goes to the\n"
-           "Quarantine folder and into the report FLUSH.htm. Without a mailbox, the sample\n"
-           "mailbox of the project arrives.\n"
+           "Quarantine folder and into the report FLUSH.htm. Without a mailbox (and without\n"
+           "--into), the sample mailbox of the project arrives.\n"
            "\n"
            "  --state DIR       the add-in's folder: word and sender lists (*.tarn), Language.ini,\n"
            "                    the settings (registry.reg) and the report (default: ./tarn4ol-state);\n"
@@ -112,9 +124,20 @@ std::string_view UsageText() {
            "  --json            one JSON object per message, then one with the totals\n"
            "  --show-toolbars   print the toolbars and buttons the add-in built in the main\n"
            "                    window: bar, order, tag, caption, hint, style, enabled\n"
-           "  --click TAG       after the mail has arrived, click the main window's button\n"
-           "                    with that tag (btnCurrentReport, btnQuarantine, btnAbout,\n"
-           "                    btnInfo...); repeatable, in order\n"
+           "  --contacts FILE   the user's address book: the contacts of a vCard file, as\n"
+           "                    every address book exports them (repeatable)\n"
+           "  --into FOLDER MAILBOX\n"
+           "                    messages already in a folder when Outlook starts (no new-mail\n"
+           "                    screening): \"Inbox\", \"Inbox/Old mail\", \"Deleted Items\"...;\n"
+           "                    missing subfolders are made (repeatable)\n"
+           "  --show FOLDER     after the mail has arrived, the main window shows this folder\n"
+           "  --select LIST     then the user selects these items of the shown folder by\n"
+           "                    number, first item 1: 1,3-5\n"
+           "  --click TAG       then clicks the main window's button with that tag\n"
+           "                    (btnDoCurFold, btnGreenFace, btnRedFace, btnProCur,\n"
+           "                    btnCurrentReport, btnQuarantine, btnAbout, btnInfo...);\n"
+           "                    repeatable, in order. With --into, --contacts, --show or\n"
+           "                    --select the folders are listed at the end\n"
            "  --dump            instead of screening: each message's MAPI string properties as\n"
            "                    Outlook stores them (control characters and 8-bit bytes escaped,\n"
            "                    long values cut)\n"

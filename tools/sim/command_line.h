@@ -16,6 +16,12 @@ enum class Mode {
     Help,    // print the usage text
 };
 
+// --into FOLDER MAILBOX: messages that are in a folder before Outlook starts.
+struct KeptMailbox {
+    std::string folder;
+    std::filesystem::path mailbox;
+};
+
 struct CommandLine {
     Mode mode = Mode::Screen;
     std::vector<std::filesystem::path> mailboxes;       // arriving in the Inbox
@@ -25,6 +31,13 @@ struct CommandLine {
     bool json = false;                                  // one JSON object per message (--json)
     std::vector<std::u16string> clicks;                 // --click TAG, after the mail has arrived
     bool show_toolbars = false;                         // --show-toolbars
+    std::vector<KeptMailbox> kept;                      // --into FOLDER MAILBOX, before the start
+    std::vector<std::filesystem::path> contacts;        // --contacts FILE.vcf, before the start
+    std::string show;                                   // --show FOLDER, after the mail arrived
+    std::string select;                                 // --select LIST, in the shown folder
+
+    // Whether the run keeps mail in the store for the user's commands (and lists the folders).
+    bool WorksOnFolders() const { return !kept.empty() || !contacts.empty() || !show.empty() || !select.empty(); }
 };
 
 // A command line that asks for nothing tarn4ol-sim can do; what() says what is wrong.

@@ -1,16 +1,21 @@
 #include "tools/sim/screen_mode.h"
 
 #include <chrono>
+#include <functional>
 #include <variant>
 
 #include "platform/codepage.h"
 #include "store/settings.h"
 #include "tools/import/mailbox_reader.h"
 #include "tools/import/read_ahead.h"
+#include "tools/import/vcard_reader.h"
+#include "host/sim/sim_items.h"
 #include "tools/sim/addin_session.h"
 #include "tools/sim/exit_status.h"
+#include "tools/sim/folder_listing.h"
 #include "tools/sim/json_text.h"
 #include "tools/sim/screening_tally.h"
+#include "tools/sim/store_paths.h"
 #include "tools/sim/terminal_text.h"
 #include "tools/sim/toolbar_listing.h"
 
@@ -141,6 +146,44 @@ void PrintSummary(std::ostream& out, bool json, const ScreeningTally& tally, con
     }
 }
 
+// The user's address book and the mail already in the store before Outlook starts. A file
+// that cannot be read is told and counted, and the run goes on without it.
+void KeepUsersStore(const CommandLine& command, AddinSession& session,
+                    const std::function<void(const import::ImportFailure&)>& unreadable) {
+    for (const auto& file : command.contacts) {
+        try {
+            for (const auto& contact : import::ReadVCardFile(file)) session.KeepContact(contact.emails);
+        } catch (const import::VCardError& error) {
+            unreadable({import::SourceLabel{file, std::nullopt}, error.what()});
+        }
+    }
+    for (const auto& [folder_path, mailbox] : command.kept) {
+        const auto folder = FolderAt(session.Outlook(), folder_path, true);
+        import::ReadMailboxesAhead({mailbox}, [&](import::MailboxEntry entry) {
+            if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
+                session.Keep(folder, std::move(message->content));
+            } else {
+                unreadable(std::get<import::ImportFailure>(entry));
+            }
+        });
+    }
+}
+
+// --show and --select; false (and told) when the folder or an item is not there.
+bool ShowAndSelect(const CommandLine& command, AddinSession& session, std::ostream& errors) {
+    try {
+        if (!command.show.empty()) session.Show(FolderAt(session.Outlook(), command.show, false));
+        if (!command.select.empty()) {
+            const auto shown = session.MainWindow().ShownFolder();
+            session.Select(ParseSelection(command.select, shown->StoredItems().Size()));
+        }
+        return true;
+    } catch (const StorePathError& error) {
+        errors << "tarn4ol-sim: " << TerminalUtf8(error.what()) << '\n';
+        return false;
+    }
+}
+
 }  // namespace
 
 int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& errors, bool show_progress) {
@@ -152,6 +195,13 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
         errors << "tarn4ol-sim: the settings were not read, and will not be written: "
                << TerminalAnsi(session.SettingsProblem()) << '\n';
     }
+    ScreeningTally tally;
+    const auto unreadable = [&](const import::ImportFailure& failure) {
+        ++tally.unreadable;
+        errors << "tarn4ol-sim: " << TerminalUtf8(failure.source.ToString()) << ": " << TerminalUtf8(failure.reason)
+               << '\n';
+    };
+    KeepUsersStore(command, session, unreadable);
     session.Start();
     if (command.show_toolbars) PrintToolbars(out, command.json, session);
     const store::Settings stored = session.Addin().Settings();
@@ -160,14 +210,8 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
         session.Addin().SetupDiagnosticsLog();
     }
 
-    ScreeningTally tally;
-    bool clicks_missed = false;
+    bool user_failed = false;
     ProgressLine progress(errors, show_progress);
-    const auto unreadable = [&](const import::ImportFailure& failure) {
-        ++tally.unreadable;
-        errors << "tarn4ol-sim: " << TerminalUtf8(failure.source.ToString()) << ": " << TerminalUtf8(failure.reason)
-               << '\n';
-    };
 
     import::ReadMailboxesAhead(command.sent_mailboxes, [&](import::MailboxEntry entry) {
         if (auto* message = std::get_if<import::ImportedMessage>(&entry)) {
@@ -184,7 +228,9 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     const std::vector<std::filesystem::path> samples = {TARN_SAMPLE_MAILBOX};
     // The next messages are read and parsed while this one is screened, as Outlook has them
     // ready before the add-in hears of them.
-    const auto& inbox_mailboxes = command.mailboxes.empty() ? samples : command.mailboxes;
+    // Without any mailbox the sample arrives; mail kept in folders is a mailbox of its own.
+    const bool sample = command.mailboxes.empty() && command.kept.empty();
+    const auto& inbox_mailboxes = sample ? samples : command.mailboxes;
     import::ReadMailboxesAhead(inbox_mailboxes, [&](import::MailboxEntry entry) {
         auto* message = std::get_if<import::ImportedMessage>(&entry);
         if (message == nullptr) {
@@ -202,20 +248,23 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     progress.Finish();
 
     // What the user does once the mail is in.
+    user_failed = !ShowAndSelect(command, session, errors);
     for (const auto& tag : command.clicks) {
+        if (user_failed) break;
         if (!session.Click(tag)) {
             errors << "tarn4ol-sim: --click: the main window has no button with the tag \"" << TerminalText(tag)
                    << "\" (--show-toolbars lists them)\n";
-            clicks_missed = true;
+            user_failed = true;
         }
     }
+    if (command.WorksOnFolders()) PrintFolders(out, command.json, session.Outlook());
 
     // The settings given for this run are not kept.
     if (!command.settings.empty()) session.Addin().Settings() = stored;
     session.Stop();
     PrintSummary(out, command.json, tally, session, ReportOutcomeOf(session));
     const bool failed = tally.unreadable > 0 || session.ContainedFailures() > 0 || !session.SettingsProblem().empty() ||
-                        clicks_missed;
+                        user_failed;
     return failed ? exit_status::Failure : exit_status::Success;
 }
 
