@@ -1,11 +1,11 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "host/sim/ordered_slots.h"
 #include "host/sim/sim_object.h"
 
 namespace tarn::host::sim {
@@ -29,31 +29,28 @@ public:
     Exposed Item(long index) override {
         Guard("Item");
         if (index < 1 || index > Size()) Fail("Item", "index out of range");
-        return elements_[static_cast<std::size_t>(index - 1)];
+        return elements_.At(static_cast<std::size_t>(index - 1));
     }
 
     // The test host's own view, unguarded: the elements in order.
-    const std::vector<ElementPtr>& Elements() const noexcept { return elements_; }
-    long Size() const noexcept { return static_cast<long>(elements_.size()); }
-    bool Contains(const Element& element) const noexcept {
-        return std::ranges::any_of(elements_, [&element](const ElementPtr& held) { return held.get() == &element; });
-    }
+    const std::vector<ElementPtr>& Elements() const { return elements_.Elements(); }
+    long Size() const noexcept { return static_cast<long>(elements_.Size()); }
+    bool Contains(const Element& element) const noexcept { return elements_.Contains(element); }
 
-    void Append(ElementPtr element) { elements_.push_back(std::move(element)); }
+    // An element is held once: appending one already held raises std::logic_error.
+    void Append(ElementPtr element) { elements_.Append(std::move(element)); }
     // position is 1-based, from 1 to Size() + 1.
     void InsertAt(long position, ElementPtr element) {
-        elements_.insert(elements_.begin() + (position - 1), std::move(element));
+        elements_.InsertAt(static_cast<std::size_t>(position - 1), std::move(element));
     }
-    void Erase(const Element& element) {
-        std::erase_if(elements_, [&element](const ElementPtr& held) { return held.get() == &element; });
-    }
-    void Replace(std::vector<ElementPtr> elements) { elements_ = std::move(elements); }
+    void Erase(const Element& element) { elements_.Erase(element); }
+    void Replace(std::vector<ElementPtr> elements) { elements_.Assign(std::move(elements)); }
 
 protected:
     SimCollection(std::weak_ptr<SimHost> host, std::string_view kind) : SimObject(std::move(host), kind) {}
 
 private:
-    std::vector<ElementPtr> elements_;
+    OrderedSlots<Element> elements_;
 };
 
 }  // namespace tarn::host::sim
