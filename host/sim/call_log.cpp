@@ -15,4 +15,10 @@ long CallLog::Count(std::string_view qualified_member) const {
     return found == counts_.end() ? 0 : found->second;
 }
 
+std::vector<std::string> CallLog::Members() const {
+    std::vector<std::string> members;
+    for (const auto& [member, count] : counts_) members.push_back(member);
+    return members;
+}
+
 }  // namespace tarn::host::sim

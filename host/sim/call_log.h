@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarn::host::sim {
 
@@ -12,6 +13,8 @@ public:
     void Record(const std::string& qualified_member);
     // Throws std::invalid_argument for a name that is no host member.
     long Count(std::string_view qualified_member) const;
+    // Every member called so far, by name.
+    std::vector<std::string> Members() const;
 
 private:
     std::map<std::string, long, std::less<>> counts_;

@@ -117,4 +117,6 @@ FaultPlan& SimOutlook::Faults() { return host_->Faults(); }
 
 long SimOutlook::Calls(std::string_view qualified_member) const { return host_->Calls().Count(qualified_member); }
 
+std::vector<std::string> SimOutlook::CalledMembers() const { return host_->Calls().Members(); }
+
 }  // namespace tarn::host::sim

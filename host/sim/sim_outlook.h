@@ -94,10 +94,11 @@ public:
     long PumpEvents();
     std::size_t PendingEvents() const;
 
-    // Host-wide refusals by "Kind.Member", and how often each member was called so far
-    // (refused calls included).
+    // Host-wide refusals by "Kind.Member", how often each member was called so far (refused
+    // calls included), and which members were called.
     FaultPlan& Faults();
     long Calls(std::string_view qualified_member) const;
+    std::vector<std::string> CalledMembers() const;
 
 private:
     void QueueControlEvent(const host::CommandBarControlPtr& control, ControlEvent event);

@@ -23,8 +23,7 @@ namespace tag = platform::prop_tag;
 // A command in the test host with what the add-in gives it: the user's lists and settings in
 // a fresh installation folder, the tests' probe engine (a text holding "RATE=n" rates n), the
 // pending inbox report, and the main window open on the Inbox.
-class CommandFixture : public ::testing::Test, protected test_support::SimEnvironment {
-protected:
+struct CommandWorld : test_support::SimEnvironment {
     screening::MailItemView view{mapi};
     store::Captions captions;
     store::Settings settings;
@@ -50,5 +49,7 @@ protected:
     std::shared_ptr<host::sim::SimFolder> Quarantine() { return outlook.Inbox()->Subfolders().Find(u"Quarantine"); }
     const dialogs::ProgressWindowRecord& Window(std::size_t index = 0) { return *dialogs.ProgressWindows().at(index); }
 };
+
+class CommandFixture : public ::testing::Test, protected CommandWorld {};
 
 }  // namespace tarn::commands
