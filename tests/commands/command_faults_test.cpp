@@ -1,7 +1,7 @@
 // Outlook may refuse any call a folder command makes (a store offline, an item locked by
-// another program). Whichever member fails, once or every time, no message is lost, the
-// user's list files keep what they held, and the only failure reaching the command dispatcher
-// is Outlook's own.
+// another program). Whichever member fails, once or every time, no message is lost, no
+// progress window stays open, the user's list files keep what they held, and the only failure
+// reaching the command dispatcher is Outlook's own.
 #include <gmock/gmock.h>
 
 #include <functional>
@@ -112,6 +112,7 @@ void ExpectNothingLost(const FolderCommand& command, const std::string& member, 
         EXPECT_NE(folder, scene.outlook.DeletedItems());
         EXPECT_TRUE(folder->StoredItems().Contains(*item)) << "a message is in no folder's items";
     }
+    for (const auto& window : scene.dialogs.ProgressWindows()) EXPECT_TRUE(window->destroyed) << "a window stays open";
     EXPECT_THAT(scene.dir.Read("OKsenders.tarn"), ::testing::HasSubstr("kept.friend@example.org\r\n"));
     EXPECT_THAT(scene.dir.Read("BanSenders.tarn"), ::testing::HasSubstr("kept.foe@spam.example\r\n"));
 }
