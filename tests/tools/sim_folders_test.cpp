@@ -41,7 +41,7 @@ TEST(SimulatorFolderCommands, AnalysingAKeptFolderMovesItsSpamAndWritesTheFolder
     EXPECT_THAT(run.out, HasSubstr("  Inbox/Quarantine (7 items)\n"));
     EXPECT_THAT(dir.Read("state/temp.htm"), HasSubstr("Folder: Old mail</H3>"));
     // Kept mail is no new mail: nothing was screened on arrival.
-    EXPECT_THAT(run.out, HasSubstr("Screened 0 messages"));
+    EXPECT_THAT(run.out, HasSubstr("\nNo new mail arrived in the Inbox.\n"));
 }
 
 TEST(SimulatorFolderCommands, AFoeMarkedInTheSelectionIsBannedAndSweptAndAContactBecomesAFriend) {

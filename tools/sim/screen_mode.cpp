@@ -124,8 +124,12 @@ void PrintSummary(std::ostream& out, bool json, const ScreeningTally& tally, con
             << ",\"failures\":" << session.ContainedFailures() << "}}\n";
         return;
     }
-    out << "\nScreened " << tally.screened << " messages: " << tally.spam << " spam (" << tally.moved
-        << " moved out of the Inbox), " << tally.LeftInInbox() << " left in the Inbox.\n";
+    if (tally.screened == 0 && tally.unreadable == 0) {
+        out << "\nNo new mail arrived in the Inbox.\n";  // the run worked on mail kept in folders
+    } else {
+        out << "\nScreened " << tally.screened << " messages: " << tally.spam << " spam (" << tally.moved
+            << " moved out of the Inbox), " << tally.LeftInInbox() << " left in the Inbox.\n";
+    }
     for (const auto& [kind, count] : tally.by_kind) out << "  " << count << "\t" << kind << '\n';
     if (tally.unreadable > 0) out << tally.unreadable << " could not be read (see above).\n";
     if (reports.opened > 0) {
