@@ -1,5 +1,6 @@
 // The commands of the add-in's toolbar buttons, by tag.
 #include "addin/tarn_addin.h"
+#include "commands/allow_ban_words.h"
 #include "commands/analyze_folder.h"
 #include "commands/empty_quarantine.h"
 #include "commands/friend_scans.h"
@@ -39,6 +40,12 @@ void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarC
     } else if (tag == u"btnProCur") {
         RequireLists();
         commands::ProtectCurrentFolder(CommandContext(), *lists_);
+    } else if (tag == u"btnAllowSub" || tag == u"btnBanSub") {
+        RequireLists();
+        commands::AllowOrBanInMainWindow(CommandContext(), current_subject_, *lists_, directory_);
+    } else if (tag == u"OrvikPlus" || tag == u"OrvikMinus") {
+        RequireLists();
+        commands::AllowOrBanInMessageWindow(CommandContext(), *lists_, directory_);
     } else if (tag == u"btnInfo") {
         ShowHelp();
     }

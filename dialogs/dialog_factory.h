@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "dialogs/about_view.h"
+#include "dialogs/ban_allow_view.h"
 #include "dialogs/progress_view.h"
 
 namespace tarn::dialogs {
@@ -14,6 +15,7 @@ public:
     virtual ~DialogFactory() = default;
     virtual std::unique_ptr<ProgressView> CreateProgressView() = 0;
     virtual std::unique_ptr<AboutView> CreateAboutView() = 0;
+    virtual std::unique_ptr<BanAllowView> CreateBanAllowView() = 0;
 };
 
 }  // namespace tarn::dialogs

@@ -22,6 +22,15 @@ std::unique_ptr<AboutView> HeadlessDialogFactory::CreateAboutView() {
     return std::make_unique<HeadlessAboutView>(std::move(record), std::exchange(next_about_, AboutScript{}));
 }
 
+std::unique_ptr<BanAllowView> HeadlessDialogFactory::CreateBanAllowView() {
+    ThrowIfCreationFails();
+    auto record = std::make_shared<BanAllowWindowRecord>();
+    ban_allow_windows_.push_back(record);
+    return std::make_unique<HeadlessBanAllowView>(std::move(record), std::exchange(next_ban_allow_, {}));
+}
+
+void HeadlessDialogFactory::ScriptNextBanAllow(DialogScript script) { next_ban_allow_ = std::move(script); }
+
 void HeadlessDialogFactory::CancelNextProgressAfterPumps(int pumps, CancelPress press) {
     if (pumps < 1) throw std::invalid_argument("a cancel is pressed during a run of the message pump, counted from 1");
     next_cancel_ = CancelScript{pumps, press};

@@ -2,6 +2,7 @@
 // commands of the table.
 #include <gmock/gmock.h>
 
+#include "dialogs/headless/dialog_script.h"
 #include "tests/addin/addin_fixture.h"
 
 namespace tarn::addin {
@@ -92,6 +93,22 @@ TEST_F(Clicks, AnalyseScreensTheShownFolderWithTheUsersLists) {
     EXPECT_EQ(addin.Report().ReportRows().size(), 1u);
     ASSERT_EQ(platform.Shell().Calls().size(), 1u);
     EXPECT_EQ(platform.Shell().Calls()[0].target, (dir / "temp.htm").u16string());
+}
+
+TEST_F(Clicks, BanWordsTakesTheSelectedSubjectAndAllowWordsTheMessageWindowsSelection) {
+    const auto offer = outlook.AddItem(outlook.Inbox(), {{tag::Subject, "Cheap watches"}});
+    outlook.Select(explorer, {offer});
+    Pump();
+    dialogs.ScriptNextBanAllow(dialogs::ParseDialogScript("press btnBan"));
+    Click(ExplorerButton(u"btnBanSub"));
+    EXPECT_TRUE(addin.Lists()->List(store::ListKind::ForbiddenWords).IndexOf("Cheap watches").has_value());
+
+    outlook.OpenInspector(offer, {.caption = u"Cheap watches - Message", .html_selection = u"watches"});
+    Pump();
+    dialogs.ScriptNextBanAllow(dialogs::ParseDialogScript("press btnAllow"));
+    Click(outlook.Application()->ActiveInspector()->CommandBars()->FindControl(host::ControlType::Button, u"OrvikPlus"));
+    EXPECT_TRUE(addin.Lists()->List(store::ListKind::ProtectedWords).IndexOf("watches").has_value());
+    EXPECT_EQ(dialogs.BanAllowWindows().size(), 2u);
 }
 
 TEST_F(Clicks, ACommandThatFailsShowsTheErrorAndTheToolbarStaysUsable) {

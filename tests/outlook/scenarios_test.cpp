@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -260,6 +261,30 @@ TEST_F(Commands, TheFirstStartMakesFriendsOfTheContactsAndTheSentMail) {
     Disconnect();
     EXPECT_EQ(installation->ReadFile("OKsenders.tarn"),
               "--++protected senders++--\r\ncarol@example.org\r\ndave@example.org\r\nfriend@example.com\r\n");
+}
+
+// The dialog shows headless in the library for now: the user closes it at once, and the lists
+// are read again from their files, which the user changed by hand meanwhile.
+TEST_F(Commands, AllowOrBanReadsTheListsAgainFromTheMainWindowAndFromAMessageWindow) {
+    Connect();
+    const auto write_forbidden = [&](const std::string& content) {
+        std::ofstream(installation->Folder() / "forbidden.tarn", std::ios::binary) << content;
+    };
+    const auto quarantine = [&] { return outlook.Sim().Inbox()->Subfolders().Find(u"Quarantine"); };
+    const auto offer = Arrive(Mail("shop@example.net", "Lucky draw"));
+    outlook.Sim().Select(explorer, {offer});
+    outlook.Pump();
+    write_forbidden("--++forbidden++--\r\nlottery\r\n");
+    outlook.Sim().Click(Button(explorer, u"btnBanSub"));
+    outlook.Pump();
+    EXPECT_EQ(Arrive(Mail("someone@example.net", "Your lottery prize"))->Location(), quarantine());
+
+    const auto message = outlook.Sim().OpenInspector(offer, {.caption = u"Lucky draw - Message", .html_selection = u"draw"});
+    outlook.Pump();
+    write_forbidden("--++forbidden++--\r\nlottery\r\nraffle\r\n");
+    outlook.Sim().Click(message->Bars()->FindControl(host::ControlType::Button, u"OrvikMinus"));
+    outlook.Pump();
+    EXPECT_EQ(Arrive(Mail("someone@example.net", "Raffle tickets"))->Location(), quarantine());
 }
 
 using Shutdown = Installed;

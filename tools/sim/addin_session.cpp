@@ -91,6 +91,27 @@ void AddinSession::TellNewWindows() {
         if (window.legit_visible) messages_ << TerminalText(window.legit_text) << ", ";
         messages_ << TerminalText(window.spam_text) << (window.cancel_enabled ? "" : " (cancelled)") << '\n';
     }
+    const auto& ban_allow = dialogs_.BanAllowWindows();
+    for (; ban_allow_windows_told_ < ban_allow.size(); ++ban_allow_windows_told_) TellBanAllow(*ban_allow[ban_allow_windows_told_]);
+}
+
+void AddinSession::TellBanAllow(const dialogs::BanAllowWindowRecord& dialog) {
+    using dialogs::ModalResult;
+    messages_ << "tarn4ol-sim: allow/ban dialog \"" << TerminalText(dialog.title) << "\": entry \""
+              << TerminalText(dialog.entry_text) << "\", ";
+    if (dialog.body_text.empty()) {
+        messages_ << "body pane empty";
+    } else {
+        messages_ << "body pane " << dialog.body_text.size() << " characters";
+    }
+    messages_ << ", " << TerminalText(dialog.more_caption) << (dialog.more_enabled ? "" : " disabled")
+              << (dialog.outer_height > 150 ? ", expanded" : "") << "; closed with ";
+    const ModalResult result = dialog.result.value_or(ModalResult::Cancel);
+    messages_ << (result == ModalResult::No ? "Ban" : result == ModalResult::Ok ? "Allow" : "Close") << '\n';
+    if (!dialog.refused_action.empty()) {
+        ++dialog_scripts_refused_;
+        messages_ << "tarn4ol-sim: --dialog: " << TerminalAnsi(dialog.refused_action) << '\n';
+    }
 }
 
 void AddinSession::ConnectionFailed(const std::string& call, const std::exception& error) {
@@ -168,12 +189,19 @@ void AddinSession::Select(const std::vector<long>& numbers) {
     platform_->Pump().ProcessMessages();
 }
 
-bool AddinSession::Click(const std::u16string& tag) {
+bool AddinSession::Click(const std::u16string& tag, const dialogs::DialogScript& dialog) {
     const auto button = explorer_->Bars()->FindControl(host::ControlType::Button, tag);
     if (!button) return false;
+    const std::size_t dialogs_before = dialogs_.BanAllowWindows().size();
+    dialogs_.ScriptNextBanAllow(dialog);
     outlook_.Click(button);
     platform_->Pump().ProcessMessages();
+    dialogs_.ScriptNextBanAllow({});  // a script the click had no dialog for is not kept for later
     TellNewWindows();
+    if (!dialog.empty() && dialogs_.BanAllowWindows().size() == dialogs_before) {
+        ++dialog_scripts_refused_;
+        messages_ << "tarn4ol-sim: --dialog: the click on \"" << TerminalText(tag) << "\" opened no dialog\n";
+    }
     return true;
 }
 

@@ -62,8 +62,12 @@ public:
     void Select(const std::vector<long>& numbers);
 
     // The user clicks the button with this tag in the main window, and the click's command
-    // runs. False when the main window has no such button.
-    bool Click(const std::u16string& tag);
+    // runs; in a dialog it opens, the user plays `dialog` (without it, closes the dialog). False
+    // when the main window has no such button.
+    bool Click(const std::u16string& tag, const dialogs::DialogScript& dialog = {});
+    // How many dialog scripts could not be played whole (an action the dialog could not take,
+    // or a click that opened no dialog); each was told in `messages`.
+    std::size_t DialogScriptsRefused() const noexcept { return dialog_scripts_refused_; }
 
     host::sim::SimOutlook& Outlook() noexcept { return outlook_; }
 
@@ -87,6 +91,7 @@ private:
     void ConnectionFailed(const std::string& call, const std::exception& error);
     // Tells `messages` of the windows the add-in showed since the last time.
     void TellNewWindows();
+    void TellBanAllow(const dialogs::BanAllowWindowRecord& dialog);
 
     StateFolderLock lock_;
     std::filesystem::path state_;
@@ -108,6 +113,8 @@ private:
     std::size_t connection_failures_ = 0;
     std::size_t about_windows_told_ = 0;
     std::size_t progress_windows_told_ = 0;
+    std::size_t ban_allow_windows_told_ = 0;
+    std::size_t dialog_scripts_refused_ = 0;
 };
 
 }  // namespace tarn::tools::sim

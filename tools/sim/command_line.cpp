@@ -63,7 +63,15 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         } else if (option == "--click") {
             const std::string_view tag = walk.ValueOf(argument);
             if (tag.empty()) throw UsageError("--click takes the tag of a toolbar button, such as btnCurrentReport");
-            command.clicks.push_back(platform::FromUtf8(tag));
+            command.clicks.push_back({platform::FromUtf8(tag), {}});
+        } else if (option == "--dialog") {
+            const std::string_view script = walk.ValueOf(argument);
+            if (command.clicks.empty()) throw UsageError("--dialog follows the --click whose dialog it plays");
+            try {
+                command.clicks.back().dialog = dialogs::ParseDialogScript(script);
+            } catch (const dialogs::DialogScriptError& error) {
+                throw UsageError(std::string("--dialog: ") + error.what());
+            }
         } else if (option == "--state") {
             command.state = walk.ValueOf(argument);
         } else if (option == "--sent") {
@@ -103,7 +111,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
 std::string_view UsageText() {
     return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--sent MAILBOX]... [--json]\n"
            "                   [--contacts FILE.vcf]... [--into FOLDER MAILBOX]...\n"
-           "                   [--show FOLDER] [--select LIST] [--show-toolbars] [--click TAG]...\n"
+           "                   [--show FOLDER] [--select LIST] [--show-toolbars]\n"
+           "                   [--click TAG [--dialog SCRIPT]]...\n"
            "                   [MAILBOX...]\n"
            "       tarn4ol-sim --dump MAILBOX...\n"
            "       tarn4ol-sim --help\n"
@@ -135,9 +144,13 @@ std::string_view UsageText() {
            "                    number, first item 1: 1,3-5\n"
            "  --click TAG       then clicks the main window's button with that tag\n"
            "                    (btnDoCurFold, btnGreenFace, btnRedFace, btnProCur,\n"
-           "                    btnCurrentReport, btnQuarantine, btnAbout, btnInfo...);\n"
-           "                    repeatable, in order. With --into, --contacts, --show or\n"
-           "                    --select the folders are listed at the end\n"
+           "                    btnAllowSub, btnBanSub, btnCurrentReport, btnQuarantine,\n"
+           "                    btnAbout, btnInfo...); repeatable, in order. With --into,\n"
+           "                    --contacts, --show or --select the folders are listed at the end\n"
+           "  --dialog SCRIPT   what the user does in the dialog the click before opens, for\n"
+           "                    example --dialog \"select EAE 0 5; press btnBan\": actions\n"
+           "                    separated by \";\": type CONTROL TEXT, select CONTROL START\n"
+           "                    LENGTH, press BUTTON; without it the user closes the dialog\n"
            "  --dump            instead of screening: each message's MAPI string properties as\n"
            "                    Outlook stores them (control characters and 8-bit bytes escaped,\n"
            "                    long values cut)\n"

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/headless/dialog_script.h"
+
 namespace tarn::tools::sim {
 
 // What tarn4ol-sim was asked to do.
@@ -22,6 +24,13 @@ struct KeptMailbox {
     std::filesystem::path mailbox;
 };
 
+// --click TAG, optionally followed by --dialog SCRIPT: what the user does in the dialog that
+// the click opens.
+struct UserClick {
+    std::u16string tag;
+    dialogs::DialogScript dialog;
+};
+
 struct CommandLine {
     Mode mode = Mode::Screen;
     std::vector<std::filesystem::path> mailboxes;       // arriving in the Inbox
@@ -29,7 +38,7 @@ struct CommandLine {
     std::filesystem::path state = "tarn4ol-state";      // the add-in's installation directory (--state)
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, for this run
     bool json = false;                                  // one JSON object per message (--json)
-    std::vector<std::u16string> clicks;                 // --click TAG, after the mail has arrived
+    std::vector<UserClick> clicks;                      // --click TAG, after the mail has arrived
     bool show_toolbars = false;                         // --show-toolbars
     std::vector<KeptMailbox> kept;                      // --into FOLDER MAILBOX, before the start
     std::vector<std::filesystem::path> contacts;        // --contacts FILE.vcf, before the start

@@ -253,10 +253,10 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
 
     // What the user does once the mail is in.
     user_failed = !ShowAndSelect(command, session, errors);
-    for (const auto& tag : command.clicks) {
+    for (const auto& click : command.clicks) {
         if (user_failed) break;
-        if (!session.Click(tag)) {
-            errors << "tarn4ol-sim: --click: the main window has no button with the tag \"" << TerminalText(tag)
+        if (!session.Click(click.tag, click.dialog)) {
+            errors << "tarn4ol-sim: --click: the main window has no button with the tag \"" << TerminalText(click.tag)
                    << "\" (--show-toolbars lists them)\n";
             user_failed = true;
         }
@@ -268,7 +268,7 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     session.Stop();
     PrintSummary(out, command.json, tally, session, ReportOutcomeOf(session));
     const bool failed = tally.unreadable > 0 || session.ContainedFailures() > 0 || !session.SettingsProblem().empty() ||
-                        user_failed;
+                        user_failed || session.DialogScriptsRefused() > 0;
     return failed ? exit_status::Failure : exit_status::Success;
 }
 
