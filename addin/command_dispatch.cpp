@@ -5,6 +5,7 @@
 #include "commands/empty_quarantine.h"
 #include "commands/friend_scans.h"
 #include "commands/mark_senders.h"
+#include "commands/show_options.h"
 #include "dialogs/about_window.h"
 
 namespace tarn::addin {
@@ -46,6 +47,9 @@ void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarC
     } else if (tag == u"OrvikPlus" || tag == u"OrvikMinus") {
         RequireLists();
         commands::AllowOrBanInMessageWindow(CommandContext(), *lists_, directory_);
+    } else if (tag == u"btnSettings") {
+        RequireLists();
+        commands::ShowOptions(CommandContext(), settings_, *lists_, directory_, [this] { SetupReportTimer(); });
     } else if (tag == u"btnInfo") {
         ShowHelp();
     }

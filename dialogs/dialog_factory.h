@@ -4,6 +4,7 @@
 
 #include "dialogs/about_view.h"
 #include "dialogs/ban_allow_view.h"
+#include "dialogs/options_view.h"
 #include "dialogs/progress_view.h"
 
 namespace tarn::dialogs {
@@ -16,6 +17,7 @@ public:
     virtual std::unique_ptr<ProgressView> CreateProgressView() = 0;
     virtual std::unique_ptr<AboutView> CreateAboutView() = 0;
     virtual std::unique_ptr<BanAllowView> CreateBanAllowView() = 0;
+    virtual std::unique_ptr<OptionsView> CreateOptionsView() = 0;
 };
 
 }  // namespace tarn::dialogs

@@ -147,4 +147,12 @@ void SaveSettings(platform::Registry& registry, const Settings& settings, platfo
     });
 }
 
+bool StoreAlphabetGroups(platform::Registry& registry, Settings& settings, const std::string& groups) {
+    const auto key = registry.OpenKey(SettingsKeyPath, true);
+    if (!key) return false;
+    settings.alphabet_groups = groups;
+    key->WriteString("Alphabet Groups", groups);
+    return true;
+}
+
 }  // namespace tarn::store

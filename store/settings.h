@@ -53,4 +53,9 @@ void ApplySetting(Settings& settings, std::string_view name, std::string_view va
 // the writing and is recorded.
 void SaveSettings(platform::Registry& registry, const Settings& settings, platform::Diagnostics& diagnostics) noexcept;
 
+// The options dialog's alphabet ticks: stores the twelve 0s and 1s both in the settings and in
+// the registry value "Alphabet Groups" at once. False, and nothing changed, when the settings
+// key cannot be opened; raises platform::RegistryError when the value cannot be written.
+bool StoreAlphabetGroups(platform::Registry& registry, Settings& settings, const std::string& groups);
+
 }  // namespace tarn::store

@@ -80,6 +80,24 @@ void UserLists::SaveList(ListKind kind) const {
     platform::ReplaceFileContent(path, List(kind).Text());
 }
 
+std::vector<std::string> UserLists::ReadListFile(ListKind kind) const {
+    return platform::SplitLines(platform::ReadFileShared(FilePath(kind)));
+}
+
+void UserLists::WriteListFile(ListKind kind, const std::vector<std::string>& lines) const {
+    const auto path = FilePath(kind);
+    std::string content;
+    for (const auto& line : lines) {
+        if (line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+            throw platform::FileError("A line for \"" + platform::DisplayPath(path) +
+                                      "\" holds a line break or a NUL character; the file is left as it is.");
+        }
+        content += line;
+        content += "\r\n";
+    }
+    platform::ReplaceFileContent(path, content);
+}
+
 void UserLists::SaveLists(SaveOrder order) const {
     for (const ListKind kind : OrderOf(order)) SaveList(kind);
 }

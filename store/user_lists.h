@@ -3,7 +3,9 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/diagnostics.h"
 #include "store/sorted_text_list.h"
@@ -50,6 +52,13 @@ public:
     void SaveListsAtShutdown() const noexcept;
 
     std::filesystem::path FilePath(ListKind kind) const;
+
+    // The lines of a list's file as they stand, for an editor that works on the file itself;
+    // raises FileError when it cannot be read.
+    std::vector<std::string> ReadListFile(ListKind kind) const;
+    // Replaces a list's file by these lines (the in-memory list is untouched); raises FileError
+    // when it cannot be written, or when a line holds a line break or NUL.
+    void WriteListFile(ListKind kind, const std::vector<std::string>& lines) const;
 
 private:
     UserLists(std::filesystem::path installation_directory, platform::Diagnostics& diagnostics);

@@ -11,14 +11,15 @@ namespace {
 
 struct Verb {
     UserAction::Kind kind;
-    int words;  // after the verb, the last of which may be a text
+    int words;           // after the verb, the last of which may be a text
+    int fewest = words;  // a check box is ticked without naming an item
 };
 
 const std::map<std::string, Verb, std::less<>>& Verbs() {
     using Kind = UserAction::Kind;
     static const std::map<std::string, Verb, std::less<>> verbs = {
         {"type", {Kind::Type, 2}},     {"select", {Kind::Select, 3}}, {"press", {Kind::Press, 1}},
-        {"key", {Kind::Key, 2}},       {"tick", {Kind::Tick, 2}},     {"untick", {Kind::Untick, 2}},
+        {"key", {Kind::Key, 2}},       {"tick", {Kind::Tick, 2, 1}},  {"untick", {Kind::Untick, 2, 1}},
         {"choose", {Kind::Choose, 2}}, {"click", {Kind::Click, 2}},
     };
     return verbs;
@@ -92,7 +93,7 @@ DialogScript ParseDialogScript(std::string_view text) {
             throw DialogScriptError("\"" + action +
                                     "\": no such action (type, select, press, key, tick, untick, choose, click)");
         }
-        const auto [kind, count] = verb->second;
+        const auto [kind, count, fewest] = verb->second;
         UserAction parsed{kind, {}, {}, 0, 0};
         if (kind == UserAction::Kind::Type && words.size() >= 2) {
             // The text is all that follows the control, spaces kept between its words.
@@ -100,7 +101,7 @@ DialogScript ParseDialogScript(std::string_view text) {
             words.resize(2);
             words.push_back(Joined(rest));
         }
-        if (words.size() != static_cast<std::size_t>(count) + 1) {
+        if (words.size() < static_cast<std::size_t>(fewest) + 1 || words.size() > static_cast<std::size_t>(count) + 1) {
             throw DialogScriptError("\"" + action + "\": " + words.front() + " takes " + std::to_string(count) +
                                     (count == 1 ? " word" : " words"));
         }
@@ -116,7 +117,7 @@ DialogScript ParseDialogScript(std::string_view text) {
             case UserAction::Kind::Press:
                 break;
             default:
-                parsed.text = platform::FromUtf8(words[2]);
+                if (words.size() > 2) parsed.text = platform::FromUtf8(words[2]);
                 break;
         }
         script.push_back(std::move(parsed));

@@ -41,7 +41,7 @@ public:
 //   select CONTROL START LENGTH
 //   press CONTROL
 //   key CONTROL KEY
-//   tick CONTROL ITEM, untick CONTROL ITEM, choose CONTROL ITEM
+//   tick CONTROL [ITEM], untick CONTROL [ITEM] (no item for a check box), choose CONTROL ITEM
 //   click CONTROL LINE
 // The text is UTF-8. Raises DialogScriptError naming the action that cannot be read.
 DialogScript ParseDialogScript(std::string_view text);

@@ -1,5 +1,6 @@
 #include "dialogs/headless/headless_ban_allow_view.h"
 
+#include "dialogs/headless/script_player.h"
 
 namespace tarn::dialogs {
 
@@ -49,17 +50,7 @@ void HeadlessBanAllowView::SetOuterHeight(int pixels) { record_->outer_height = 
 
 ModalResult HeadlessBanAllowView::ShowModal() {
     ++record_->showings;
-    closing_.reset();
-    for (const auto& action : script_) {
-        try {
-            Take(action);
-        } catch (const DialogScriptError& refused) {
-            record_->refused_action = refused.what();
-            closing_ = ModalResult::Cancel;
-        }
-        if (closing_) break;
-    }
-    record_->result = closing_.value_or(ModalResult::Cancel);
+    record_->result = PlayScript(script_, closing_, record_->refused_action, [this](const UserAction& action) { Take(action); });
     return *record_->result;
 }
 

@@ -31,6 +31,15 @@ std::unique_ptr<BanAllowView> HeadlessDialogFactory::CreateBanAllowView() {
 
 void HeadlessDialogFactory::ScriptNextBanAllow(DialogScript script) { next_ban_allow_ = std::move(script); }
 
+std::unique_ptr<OptionsView> HeadlessDialogFactory::CreateOptionsView() {
+    ThrowIfCreationFails();
+    auto record = std::make_shared<OptionsWindowRecord>();
+    options_windows_.push_back(record);
+    return std::make_unique<HeadlessOptionsView>(std::move(record), std::exchange(next_options_, {}));
+}
+
+void HeadlessDialogFactory::ScriptNextOptions(DialogScript script) { next_options_ = std::move(script); }
+
 void HeadlessDialogFactory::CancelNextProgressAfterPumps(int pumps, CancelPress press) {
     if (pumps < 1) throw std::invalid_argument("a cancel is pressed during a run of the message pump, counted from 1");
     next_cancel_ = CancelScript{pumps, press};

@@ -7,6 +7,7 @@
 #include "dialogs/dialog_factory.h"
 #include "dialogs/headless/headless_about_view.h"
 #include "dialogs/headless/headless_ban_allow_view.h"
+#include "dialogs/headless/headless_options_view.h"
 #include "dialogs/headless/headless_progress_view.h"
 
 namespace tarn::dialogs {
@@ -25,6 +26,7 @@ public:
     std::unique_ptr<ProgressView> CreateProgressView() override;
     std::unique_ptr<AboutView> CreateAboutView() override;
     std::unique_ptr<BanAllowView> CreateBanAllowView() override;
+    std::unique_ptr<OptionsView> CreateOptionsView() override;
 
     // The next progress window's user presses cancel during the pumps-th run of the message
     // pump after its creation (pumps from 1; anything less throws std::invalid_argument).
@@ -36,6 +38,8 @@ public:
     void FailNextAboutShowing();
     // The user's actions in the next allow/ban dialog; without a script the user closes it.
     void ScriptNextBanAllow(DialogScript script);
+    // The user's actions in the next options dialog; without a script the user closes it.
+    void ScriptNextOptions(DialogScript script);
     // The next window of any kind cannot be created; scripts wait for the next one that is.
     void FailNextCreation();
 
@@ -45,6 +49,7 @@ public:
     const std::vector<std::shared_ptr<const ProgressWindowRecord>>& ProgressWindows() const { return progress_windows_; }
     const std::vector<std::shared_ptr<const AboutWindowRecord>>& AboutWindows() const { return about_windows_; }
     const std::vector<std::shared_ptr<const BanAllowWindowRecord>>& BanAllowWindows() const { return ban_allow_windows_; }
+    const std::vector<std::shared_ptr<const OptionsWindowRecord>>& OptionsWindows() const { return options_windows_; }
 
 private:
     friend class HeadlessProgressView;
@@ -55,10 +60,12 @@ private:
     std::optional<CancelScript> next_cancel_;
     AboutScript next_about_;
     DialogScript next_ban_allow_;
+    DialogScript next_options_;
     bool fail_next_creation_ = false;
     std::vector<std::shared_ptr<const ProgressWindowRecord>> progress_windows_;
     std::vector<std::shared_ptr<const AboutWindowRecord>> about_windows_;
     std::vector<std::shared_ptr<const BanAllowWindowRecord>> ban_allow_windows_;
+    std::vector<std::shared_ptr<const OptionsWindowRecord>> options_windows_;
     std::vector<HeadlessProgressView*> live_progress_views_;
 };
 

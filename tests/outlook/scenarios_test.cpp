@@ -287,6 +287,20 @@ TEST_F(Commands, AllowOrBanReadsTheListsAgainFromTheMainWindowAndFromAMessageWin
     EXPECT_EQ(Arrive(Mail("someone@example.net", "Raffle tickets"))->Location(), quarantine());
 }
 
+// The options dialog, closed at once: the lists are written first, so that the dialog edits
+// them as they are, and the settings shown are taken back unchanged.
+TEST_F(Commands, TheOptionsWriteTheListsAndKeepTheSettings) {
+    Connect();
+    EXPECT_FALSE(std::filesystem::exists(installation->Folder() / "protected.tarn"));
+    outlook.Sim().Click(Button(explorer, u"btnSettings"));
+    outlook.Pump();
+    EXPECT_EQ(installation->ReadFile("protected.tarn"), "--++protect++--\r\n");
+    EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), BannedSenders.second);
+    Disconnect();
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, L"Software\\Orvik' Tarn4OL\\Settings", L"Alphabet Groups"),
+              L"111111111111");
+}
+
 using Shutdown = Installed;
 
 TEST_F(Shutdown, OutlooksExitWritesTheSettingsTheListsAndTheReportAndOpensIt) {

@@ -29,6 +29,18 @@ TEST(SimulatorDialogs, AnActionTheDialogCannotTakeOrADialogThatNeverOpensFailsTh
     EXPECT_THAT(no_dialog.out, HasSubstr("tarn4ol-sim: --dialog: the click on \"btnCurrentReport\" opened no dialog\n"));
 }
 
+TEST(SimulatorDialogs, TheOptionsDialogShowsWhatTheUserLeftInIt) {
+    test_support::TempDir dir;
+    const SimRun run = Simulate(dir, "--click btnSettings --dialog 'choose ListView1 Languages; untick cblblanguages "
+                                     "Cyrillic; choose ListView1 7; tick cbPause; press btnClose' samples/inbox/01-colleague-plain-text.eml", "");
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("options dialog \"Orvik' Tarn! for MS Outlook - Options\", closed on the page "
+                                   "\"Miscellaneous\":\n    alphabets ticked: Arabic Baltic CentralEuropean Chinese Greek"));
+    EXPECT_THAT(run.out, HasSubstr("    [x] Pause Detection...\n"));
+    EXPECT_THAT(dir.Read("state/registry.reg"), HasSubstr("\"Alphabet Groups\"=\"111101111111\""));
+    EXPECT_THAT(dir.Read("state/registry.reg"), HasSubstr("\"Paused\"=dword:00000001"));
+}
+
 TEST(SimulatorDialogs, AScriptIsPartOfTheCommandLine) {
     EXPECT_THROW(ParseCommandLine({"--dialog", "press btnBan"}), UsageError);  // no click before it
     EXPECT_THROW(ParseCommandLine({"--click", "btnBanSub", "--dialog", "push btnBan"}), UsageError);

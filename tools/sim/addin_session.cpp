@@ -93,6 +93,40 @@ void AddinSession::TellNewWindows() {
     }
     const auto& ban_allow = dialogs_.BanAllowWindows();
     for (; ban_allow_windows_told_ < ban_allow.size(); ++ban_allow_windows_told_) TellBanAllow(*ban_allow[ban_allow_windows_told_]);
+    const auto& options = dialogs_.OptionsWindows();
+    for (; options_windows_told_ < options.size(); ++options_windows_told_) TellOptions(*options[options_windows_told_]);
+}
+
+void AddinSession::TellOptions(const dialogs::OptionsWindowRecord& dialog) {
+    messages_ << "tarn4ol-sim: options dialog \"Orvik' Tarn! for MS Outlook - Options\"";
+    if (dialog.showings == 0) {
+        messages_ << ", never shown\n";
+        return;
+    }
+    messages_ << ", closed on the page \"" << TerminalText(dialog.banner_title) << "\":\n    alphabets ticked:";
+    std::size_t ticked = 0;
+    for (std::size_t item = 0; item < dialog.alphabets.size(); ++item) {
+        if (!dialog.alphabets[item]) continue;
+        messages_ << ' ' << dialogs::AlphabetNames[item];
+        ++ticked;
+    }
+    if (ticked == 0) messages_ << " none";
+    for (const auto& radio : dialog.radios) {
+        const auto index = static_cast<std::size_t>(radio.index);
+        messages_ << "\n    " << TerminalText(radio.caption) << ": "
+                  << (index < radio.items.size() ? TerminalText(radio.items[index]) : std::string("(none)"))
+                  << (radio.enabled ? "" : " (disabled)");
+    }
+    for (const auto& check : dialog.checks) {
+        messages_ << "\n    [" << (check.checked ? 'x' : ' ') << "] " << TerminalText(check.caption);
+    }
+    messages_ << "\n    lists:";
+    for (const auto& editor : dialog.editors) messages_ << ' ' << editor.lines.size();
+    messages_ << " lines (banned senders, friend senders, forbidden words, protected words)\n";
+    if (!dialog.refused_action.empty()) {
+        ++dialog_scripts_refused_;
+        messages_ << "tarn4ol-sim: --dialog: " << TerminalAnsi(dialog.refused_action) << '\n';
+    }
 }
 
 void AddinSession::TellBanAllow(const dialogs::BanAllowWindowRecord& dialog) {
@@ -192,13 +226,17 @@ void AddinSession::Select(const std::vector<long>& numbers) {
 bool AddinSession::Click(const std::u16string& tag, const dialogs::DialogScript& dialog) {
     const auto button = explorer_->Bars()->FindControl(host::ControlType::Button, tag);
     if (!button) return false;
-    const std::size_t dialogs_before = dialogs_.BanAllowWindows().size();
+    const auto dialogs_shown = [this] { return dialogs_.BanAllowWindows().size() + dialogs_.OptionsWindows().size(); };
+    const std::size_t dialogs_before = dialogs_shown();
     dialogs_.ScriptNextBanAllow(dialog);
+    dialogs_.ScriptNextOptions(dialog);
     outlook_.Click(button);
     platform_->Pump().ProcessMessages();
-    dialogs_.ScriptNextBanAllow({});  // a script the click had no dialog for is not kept for later
+    // A script the click had no dialog for is not kept for a later one.
+    dialogs_.ScriptNextBanAllow({});
+    dialogs_.ScriptNextOptions({});
     TellNewWindows();
-    if (!dialog.empty() && dialogs_.BanAllowWindows().size() == dialogs_before) {
+    if (!dialog.empty() && dialogs_shown() == dialogs_before) {
         ++dialog_scripts_refused_;
         messages_ << "tarn4ol-sim: --dialog: the click on \"" << TerminalText(tag) << "\" opened no dialog\n";
     }

@@ -92,6 +92,7 @@ private:
     // Tells `messages` of the windows the add-in showed since the last time.
     void TellNewWindows();
     void TellBanAllow(const dialogs::BanAllowWindowRecord& dialog);
+    void TellOptions(const dialogs::OptionsWindowRecord& dialog);
 
     StateFolderLock lock_;
     std::filesystem::path state_;
@@ -114,6 +115,7 @@ private:
     std::size_t about_windows_told_ = 0;
     std::size_t progress_windows_told_ = 0;
     std::size_t ban_allow_windows_told_ = 0;
+    std::size_t options_windows_told_ = 0;
     std::size_t dialog_scripts_refused_ = 0;
 };
 
