@@ -216,6 +216,8 @@ void HeadlessOptionsView::Take(const UserAction& action) {
             events_->AddClick(editor.editor);
         } else if (action.kind == Kind::Key) {
             events_->ListKeyDown(editor.editor, action.text == u"DEL");
+        } else if (action.kind == Kind::Click && shown.lines.empty()) {
+            events_->ListClick(editor.editor);  // a click in an empty box, under no line
         } else {
             const auto first = At(action.start);
             const auto count = action.kind == Kind::Click ? 1 : At(action.length);
