@@ -86,13 +86,9 @@ STDMETHODIMP AddinObject::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) AddinObject::AddRef() { return ++references_; }
+STDMETHODIMP_(ULONG) AddinObject::AddRef() { return references_.AddRef(); }
 
-STDMETHODIMP_(ULONG) AddinObject::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
+STDMETHODIMP_(ULONG) AddinObject::Release() { return references_.Release([this] { delete this; }); }
 
 STDMETHODIMP AddinObject::GetTypeInfoCount(UINT* count) {
     if (count == nullptr) return E_POINTER;

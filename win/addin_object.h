@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <atomic>
 #include <memory>
 
+#include "platform/win32/reference_count.h"
 #include "win/addin_runtime.h"
 #include "win/extensibility.h"
 
@@ -44,7 +44,7 @@ private:
     template <class Work>
     HRESULT Guarded(const char* member, Work&& work) noexcept;
 
-    std::atomic<ULONG> references_{1};
+    platform::ReferenceCount references_;
     std::unique_ptr<AddinRuntime> runtime_;
 };
 

@@ -2,9 +2,8 @@
 
 #include <ocidl.h>
 
-#include <atomic>
-
 #include "host/host_error.h"
+#include "platform/win32/reference_count.h"
 
 namespace tarn::host::com {
 
@@ -26,12 +25,8 @@ public:
         *out = nullptr;
         return E_NOINTERFACE;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
+    STDMETHODIMP_(ULONG) AddRef() override { return references_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return references_.Release([this] { delete this; }); }
     STDMETHODIMP GetTypeInfoCount(UINT* count) override {
         if (count == nullptr) return E_POINTER;
         *count = 0;
@@ -72,7 +67,7 @@ private:
     std::string event_name_;
     EventHandler handler_;
     ComSessionPtr session_;
-    std::atomic<ULONG> references_{1};
+    platform::ReferenceCount references_;
 };
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include "tests/outlook/served_message.h"
 
-#include <atomic>
-
 #include "host/sim/sim_mapi.h"
+#include "platform/win32/reference_count.h"
 #include "tests/support/win32/string_property_message.h"
 
 namespace tarn::outlook {
@@ -14,12 +13,8 @@ class ServedMessage final : public test_support::StringPropertyMessage {
 public:
     explicit ServedMessage(std::unique_ptr<platform::MapiMessage> message) : message_(std::move(message)) {}
 
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
+    STDMETHODIMP_(ULONG) AddRef() override { return references_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return references_.Release([this] { delete this; }); }
 
 protected:
     std::optional<std::string> StringProperty(ULONG tag) override {
@@ -29,7 +24,7 @@ protected:
 
 private:
     std::unique_ptr<platform::MapiMessage> message_;
-    std::atomic<ULONG> references_{1};
+    platform::ReferenceCount references_;
 };
 
 // An object that is no message (items of some stores).
@@ -44,15 +39,11 @@ public:
         *out = nullptr;
         return E_NOINTERFACE;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
+    STDMETHODIMP_(ULONG) AddRef() override { return references_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return references_.Release([this] { delete this; }); }
 
 private:
-    std::atomic<ULONG> references_{1};
+    platform::ReferenceCount references_;
 };
 
 }  // namespace

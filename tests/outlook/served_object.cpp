@@ -43,12 +43,8 @@ public:
         *out = nullptr;
         return E_NOINTERFACE;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
+    STDMETHODIMP_(ULONG) AddRef() override { return references_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return references_.Release([this] { delete this; }); }
     STDMETHODIMP GetConnectionInterface(IID* iid) override {
         *iid = events_;
         return S_OK;
@@ -84,7 +80,7 @@ private:
     Watch watch_;
     std::vector<std::pair<DWORD, platform::ComPtr<IDispatch>>> sinks_;
     DWORD last_cookie_ = 0;
-    std::atomic<ULONG> references_{1};
+    platform::ReferenceCount references_;
 };
 
 ServedObject::ServedObject() = default;
@@ -150,13 +146,9 @@ STDMETHODIMP ServedObject::QueryInterface(REFIID iid, void** out) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) ServedObject::AddRef() { return ++references_; }
+STDMETHODIMP_(ULONG) ServedObject::AddRef() { return references_.AddRef(); }
 
-STDMETHODIMP_(ULONG) ServedObject::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
+STDMETHODIMP_(ULONG) ServedObject::Release() { return references_.Release([this] { delete this; }); }
 
 STDMETHODIMP ServedObject::GetTypeInfoCount(UINT* count) {
     *count = 0;

@@ -5,7 +5,6 @@
 #include <oaidl.h>
 
 #include <any>
-#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,6 +13,7 @@
 
 #include "host/com/variant.h"
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/reference_count.h"
 
 namespace tarn::outlook {
 
@@ -81,7 +81,7 @@ private:
         Putter put;
     };
 
-    std::atomic<ULONG> references_{1};
+    platform::ReferenceCount references_;
     std::vector<Entry> members_;  // DISPID = index + 1
     std::map<std::u16string, DISPID> ids_;
     std::vector<platform::ComPtr<Point>> points_;
