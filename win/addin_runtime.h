@@ -6,7 +6,6 @@
 #include "addin/addin_registration.h"
 #include "addin/resource_button_faces.h"
 #include "addin/tarn_addin.h"
-#include "dialogs/headless/headless_dialog_factory.h"
 #include "host/com/com_session.h"
 #include "platform/diagnostics_log.h"
 #include "platform/services.h"
@@ -21,6 +20,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_timer_factory.h"
 #include "screening/rules_engine.h"
+#include "win/views/win32_dialog_factory.h"
 
 namespace tarn::win {
 
@@ -53,8 +53,7 @@ private:
     platform::Win32ClassRegistry classes_;
     addin::AddInRegistration registration_{registry_, classes_};
     addin::ResourceButtonFaces faces_;
-    // The windows of the add-in come with their Win32 forms; until then they are recorded.
-    dialogs::HeadlessDialogFactory dialogs_;
+    Win32DialogFactory dialogs_{diagnostics_};
     std::unique_ptr<screening::RulesEngine> engine_;
     host::com::ComSessionPtr session_;
     std::unique_ptr<addin::TTarnAddin> addin_;

@@ -1,0 +1,11 @@
+#include "win/views/win32_dialog_factory.h"
+
+#include "win/views/win32_progress_view.h"
+
+namespace tarn::win {
+
+std::unique_ptr<dialogs::ProgressView> Win32DialogFactory::CreateProgressView() {
+    return std::make_unique<Win32ProgressView>(diagnostics_);
+}
+
+}  // namespace tarn::win
