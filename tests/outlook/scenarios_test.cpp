@@ -22,6 +22,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Truly;
 using host::sim::SimCommandBar;
 using host::sim::SimExplorer;
 namespace tag = platform::prop_tag;
@@ -61,6 +62,17 @@ protected:
         explorer = outlook.Sim().OpenExplorer(outlook.Sim().Inbox());
         outlook.Pump();
     }
+    // A message box stops the user's work: none comes but the first start's welcome, unless the
+    // test expects it.
+    void TearDown() override {
+        std::vector<test_support::ShownMessageBox> shown = outlook.MessageBoxes();
+        std::erase_if(shown, IsFirstStartWelcome);
+        EXPECT_EQ(shown, expected_message_boxes);
+    }
+    static bool IsFirstStartWelcome(const test_support::ShownMessageBox& box) {
+        return box.caption == L"Orvik' Tarn!" &&
+               box.text.starts_with(L"Orvik' Tarn4OL Anti-Spam...\rQuarantine folder = Inbox\\Quarantine\r");
+    }
     void Connect() { outlook.Connect(); outlook.Pump(); }
     void Disconnect() { outlook.Disconnect(); outlook.Pump(); }
     std::shared_ptr<host::sim::SimItem> Arrive(host::sim::PropertyMap properties) {
@@ -77,16 +89,32 @@ protected:
     Installation* installation = &InstalledAddin();
     StandIn outlook;
     std::shared_ptr<SimExplorer> explorer;
+    std::vector<test_support::ShownMessageBox> expected_message_boxes;
 };
 
 using Startup = Installed;
 
 TEST_F(Startup, LoadsWithinTheTimeOutlookAllowsAndReportsTheFigure) {
-    const auto loaded = outlook.Connect();
-    // Outlook disables add-ins that keep its start waiting; the figure goes into the README.
-    std::cout << "[ load time ] from the factory to the end of start-up: " << loaded.count() / 1000.0 << " ms\n";
-    RecordProperty("load_time_us", std::to_string(loaded.count()));
+    // Outlook disables add-ins that keep its start waiting; the figures go into the README. The
+    // first start also waits for the user to read the welcome box and scans the address book
+    // and the sent mail; every later start is the one that counts.
+    const auto first = outlook.Connect();
     outlook.Pump();
+    Disconnect();
+    StandIn later;
+    later.Sim().OpenExplorer(later.Sim().Inbox());
+    later.Pump();
+    const auto loaded = later.Connect();
+    later.Pump();
+    std::cout << "[ load time ] from the factory to the end of start-up: " << loaded.count() / 1000.0
+              << " ms (first start: " << first.count() / 1000.0 << " ms)\n";
+    RecordProperty("load_time_us", std::to_string(loaded.count()));
+    EXPECT_TRUE(later.MessageBoxes().empty());
+}
+
+TEST_F(Startup, TheFirstStartTellsWhereTheQuarantineIsInOneMessageBox) {
+    Connect();
+    EXPECT_THAT(outlook.MessageBoxes(), ElementsAre(Truly(IsFirstStartWelcome)));
 }
 
 TEST_F(Startup, BuildsBothToolbarsWithFacesAndTellsOutlookItsObject) {

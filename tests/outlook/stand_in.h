@@ -6,6 +6,7 @@
 #include "host/sim/sim_outlook.h"
 #include "platform/win32/com_ptr.h"
 #include "tests/outlook/outlook_server.h"
+#include "tests/support/win32/window_watcher.h"
 #include "win/extensibility.h"
 
 namespace tarn::outlook {
@@ -23,6 +24,8 @@ public:
     host::sim::SimOutlook& Sim() noexcept { return sim_; }
     // The add-in's entry in Outlook's COM add-in list.
     const std::shared_ptr<host::sim::SimComAddIn>& Entry() const noexcept { return entry_; }
+    // The message boxes the add-in showed in this session, each read and closed with OK.
+    std::vector<test_support::ShownMessageBox> MessageBoxes() const { return user_.Read(); }
 
     // CoCreateInstance by ProgID, OnConnection at Outlook's start, OnStartupComplete. Returns
     // the time from asking COM for the object to the end of OnStartupComplete; fails the test
@@ -40,6 +43,7 @@ public:
     void RevokeRunning();
 
 private:
+    test_support::MessageBoxReader user_;
     host::sim::SimOutlook sim_;
     platform::ComPtr<ServedObject> application_;
     std::shared_ptr<host::sim::SimComAddIn> entry_;
