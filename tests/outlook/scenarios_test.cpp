@@ -22,6 +22,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 using ::testing::Truly;
 using host::sim::SimCommandBar;
 using host::sim::SimExplorer;
@@ -112,9 +113,11 @@ TEST_F(Startup, LoadsWithinTheTimeOutlookAllowsAndReportsTheFigure) {
     EXPECT_TRUE(later.MessageBoxes().empty());
 }
 
-TEST_F(Startup, TheFirstStartTellsWhereTheQuarantineIsInOneMessageBox) {
+TEST_F(Startup, TheFirstStartTellsWhereTheQuarantineIsInOneMessageBoxAfterTheAboutWindow) {
     Connect();
     EXPECT_THAT(outlook.MessageBoxes(), ElementsAre(Truly(IsFirstStartWelcome)));
+    // The about window greets every start until the user closes it (or for 3 seconds).
+    EXPECT_THAT(outlook.ClosedWindows(), ElementsAre(StartsWith(L"Orvik' Tarn Add-in for MS Outlook - ")));
 }
 
 TEST_F(Startup, BuildsBothToolbarsWithFacesAndTellsOutlookItsObject) {

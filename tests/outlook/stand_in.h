@@ -25,7 +25,9 @@ public:
     // The add-in's entry in Outlook's COM add-in list.
     const std::shared_ptr<host::sim::SimComAddIn>& Entry() const noexcept { return entry_; }
     // The message boxes the add-in showed in this session, each read and closed with OK.
-    std::vector<test_support::ShownMessageBox> MessageBoxes() const { return user_.Read(); }
+    std::vector<test_support::ShownMessageBox> MessageBoxes() const { return user_.MessageBoxes(); }
+    // The titles of the add-in's other windows that waited for the user, who closed them.
+    std::vector<std::wstring> ClosedWindows() const { return user_.ClosedWindows(); }
 
     // CoCreateInstance by ProgID, OnConnection at Outlook's start, OnStartupComplete. Returns
     // the time from asking COM for the object to the end of OnStartupComplete; fails the test
@@ -43,7 +45,7 @@ public:
     void RevokeRunning();
 
 private:
-    test_support::MessageBoxReader user_;
+    test_support::ScreenUser user_;
     host::sim::SimOutlook sim_;
     platform::ComPtr<ServedObject> application_;
     std::shared_ptr<host::sim::SimComAddIn> entry_;

@@ -9,11 +9,14 @@
 #include <string>
 
 #include "platform/stream_diagnostics.h"
+#include "tests/support/win32/window_watcher.h"
 #include "win/views/view_resources.h"
 #include "win/views/win32_progress_view.h"
 
 namespace tarn::win {
 namespace {
+
+using test_support::WindowTextOf;
 
 class Presses final : public dialogs::ProgressViewEvents {
 public:
@@ -22,12 +25,6 @@ public:
     void btncancelKeyDown() override { ++keys; }
     void btncancelMouseDown() override { ++mouse; }
 };
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
 
 class ProgressWindowOnScreen : public ::testing::Test {
 protected:
@@ -47,11 +44,11 @@ TEST_F(ProgressWindowOnScreen, ThePresentersTextsAndStatesReachTheControls) {
     view.SetMaximum(12);
     view.SetPosition(5);
     view.Show();
-    EXPECT_EQ(TextOf(view.Window()), L"Orvik: Inbox= 12");
-    EXPECT_EQ(TextOf(Control(IDC_BTNCANCEL)), L"Close");
-    EXPECT_EQ(TextOf(Control(IDC_LBLSPAM)), L"Spam email: 3");
-    EXPECT_EQ(TextOf(Control(IDC_LBLLEGIT)), L"OK Email: 9");
-    EXPECT_EQ(TextOf(Control(IDC_ST)), L"Cheap watches");
+    EXPECT_EQ(WindowTextOf(view.Window()), L"Orvik: Inbox= 12");
+    EXPECT_EQ(WindowTextOf(Control(IDC_BTNCANCEL)), L"Close");
+    EXPECT_EQ(WindowTextOf(Control(IDC_LBLSPAM)), L"Spam email: 3");
+    EXPECT_EQ(WindowTextOf(Control(IDC_LBLLEGIT)), L"OK Email: 9");
+    EXPECT_EQ(WindowTextOf(Control(IDC_ST)), L"Cheap watches");
     EXPECT_EQ(SendMessageW(Control(IDC_PBNBMSGS), PBM_GETRANGE, FALSE, 0), 12);
     EXPECT_EQ(SendMessageW(Control(IDC_PBNBMSGS), PBM_GETPOS, 0, 0), 5);
     EXPECT_TRUE(IsWindowVisible(view.Window()));

@@ -1,5 +1,5 @@
-// The tests' user at the screen: message boxes are read and closed with OK, so that a program
-// showing one goes on; other dialogs are left alone.
+// The tests' user at the screen: message boxes are read and closed with OK, other waiting
+// dialogs closed with their close box, so that a program showing one goes on.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,15 +9,16 @@
 namespace tarn::test_support {
 namespace {
 
-TEST(MessageBoxReader, ReadsEachBoxAndPressesOk) {
-    MessageBoxReader reader;
+TEST(ScreenUser, ReadsEachMessageBoxAndPressesOk) {
+    ScreenUser user;
     EXPECT_EQ(MessageBoxW(nullptr, L"The list cannot be written.", L"Orvik' Tarn!", MB_OK | MB_ICONERROR), IDOK);
     EXPECT_EQ(MessageBoxW(nullptr, L"Second", L"Caption", MB_OK), IDOK);
     const std::vector<ShownMessageBox> expected{{L"Orvik' Tarn!", L"The list cannot be written."}, {L"Caption", L"Second"}};
-    EXPECT_EQ(reader.Read(), expected);
+    EXPECT_EQ(user.MessageBoxes(), expected);
+    EXPECT_TRUE(user.ClosedWindows().empty());
 }
 
-TEST(MessageBoxReader, ADialogWithOtherControlsIsNoMessageBox) {
+TEST(ScreenUser, ADialogWithOtherControlsIsNoMessageBox) {
     // A dialog holding an edit box, as the add-in's own dialogs do, is never pressed.
     HWND dialog = CreateWindowExW(0, L"#32770", L"Dialog", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(dialog, nullptr);

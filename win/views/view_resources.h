@@ -8,3 +8,7 @@
 #define IDC_LBLLEGIT 203
 #define IDC_ST 204
 #define IDC_BTNCANCEL 205
+
+#define IDD_ABOUT 300
+#define IDC_BTNGOTOWEB 301
+#define IDB_ABOUT 302

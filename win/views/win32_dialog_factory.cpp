@@ -1,11 +1,16 @@
 #include "win/views/win32_dialog_factory.h"
 
+#include "win/views/win32_about_view.h"
 #include "win/views/win32_progress_view.h"
 
 namespace tarn::win {
 
 std::unique_ptr<dialogs::ProgressView> Win32DialogFactory::CreateProgressView() {
     return std::make_unique<Win32ProgressView>(diagnostics_);
+}
+
+std::unique_ptr<dialogs::AboutView> Win32DialogFactory::CreateAboutView() {
+    return std::make_unique<Win32AboutView>(diagnostics_);
 }
 
 }  // namespace tarn::win

@@ -6,14 +6,14 @@
 
 namespace tarn::win {
 
-// The add-in's windows inside Outlook: the progress window on the screen; the about window and
-// the two dialogs stay headless until their Win32 forms come, and close at once.
+// The add-in's windows inside Outlook: the progress and about windows on the screen; the two
+// dialogs stay headless until their Win32 forms come, and close at once.
 class Win32DialogFactory final : public dialogs::DialogFactory {
 public:
     explicit Win32DialogFactory(platform::Diagnostics& diagnostics) : diagnostics_(diagnostics) {}
 
     std::unique_ptr<dialogs::ProgressView> CreateProgressView() override;
-    std::unique_ptr<dialogs::AboutView> CreateAboutView() override { return headless_.CreateAboutView(); }
+    std::unique_ptr<dialogs::AboutView> CreateAboutView() override;
     std::unique_ptr<dialogs::BanAllowView> CreateBanAllowView() override { return headless_.CreateBanAllowView(); }
     std::unique_ptr<dialogs::OptionsView> CreateOptionsView() override { return headless_.CreateOptionsView(); }
 

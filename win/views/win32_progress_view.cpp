@@ -16,24 +16,13 @@ namespace {
 constexpr COLORREF PaleYellow = RGB(255, 255, 204);
 constexpr UINT_PTR CancelButtonSubclass = 1;
 
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-// The dialog font of the template in the given character set, regular or bold.
-HFONT DialogFontIn(HWND window, std::uint8_t char_set, bool bold) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
-    font.lfCharSet = char_set;
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    return CreateFontIndirectW(&font);
-}
-
 }  // namespace
 
 Win32ProgressView::Win32ProgressView(platform::Diagnostics& diagnostics)
     : diagnostics_(diagnostics), background_(CreateSolidBrush(PaleYellow)) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    window_ = CreateDialogParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_PROGRESS), nullptr, &DialogProcedure,
+    window_ = CreateDialogParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_PROGRESS), nullptr, &ViewDialogProcedure<Win32ProgressView>,
                                  reinterpret_cast<LPARAM>(this));
     if (window_ == nullptr) {
         throw dialogs::DialogError("the progress window cannot be created (system error " + std::to_string(GetLastError()) +
@@ -103,17 +92,10 @@ void Win32ProgressView::Report(Handler&& handler) noexcept {
     if (events_ != nullptr) platform::Contain(diagnostics_, "progress window", [&] { handler(*events_); });
 }
 
-INT_PTR CALLBACK Win32ProgressView::DialogProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lparam);
-        return TRUE;
-    }
-    auto* view = reinterpret_cast<Win32ProgressView*>(GetWindowLongPtrW(window, DWLP_USER));
-    return view == nullptr ? FALSE : view->Handle(message, wparam, lparam);
-}
-
-INT_PTR Win32ProgressView::Handle(UINT message, WPARAM wparam, LPARAM) {
+INT_PTR Win32ProgressView::Handle(HWND, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
+        case WM_INITDIALOG:
+            return TRUE;
         case WM_COMMAND:
             if (LOWORD(wparam) == IDC_BTNCANCEL && HIWORD(wparam) == BN_CLICKED) {
                 Report([](dialogs::ProgressViewEvents& events) { events.btncancelClick(); });

@@ -4,7 +4,7 @@
 
 #include "dialogs/progress_view.h"
 #include "platform/diagnostics.h"
-#include "platform/win32/unique_handle.h"
+#include "win/views/dialog_support.h"
 
 namespace tarn::win {
 
@@ -39,19 +39,16 @@ public:
 
     HWND Window() const noexcept { return window_; }
 
+    // The dialog procedure's view of the window; see ViewDialogProcedure.
+    INT_PTR Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
 private:
-    static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK CancelButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
                                                   UINT_PTR id, DWORD_PTR view);
-    INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam);
     // Runs a cancel handler of the presenter, containing what it raises.
     template <class Handler>
     void Report(Handler&& handler) noexcept;
     void SetText(int control, const std::u16string& text);
-
-    static void DeleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
-    using Brush = platform::UniqueHandle<HBRUSH, &DeleteGdiObject>;
-    using Font = platform::UniqueHandle<HFONT, &DeleteGdiObject>;
 
     platform::Diagnostics& diagnostics_;
     HWND window_ = nullptr;

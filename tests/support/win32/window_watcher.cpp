@@ -16,41 +16,40 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+BOOL CALLBACK AddShownDialog(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) != FALSE && ClassOf(window) == L"#32770") {
+        reinterpret_cast<std::set<HWND>*>(found)->insert(window);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK AddChild(HWND child, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
 }
 
 // The shown dialog windows of this process, top level.
 std::set<HWND> ShownDialogs() {
     std::set<HWND> dialogs;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) != FALSE && ClassOf(window) == L"#32770") {
-                reinterpret_cast<std::set<HWND>*>(found)->insert(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&dialogs));
+    EnumWindows(&AddShownDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
 }
 
 std::vector<HWND> ChildrenOf(HWND window) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM found) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(window, &AddChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
 }  // namespace
+
+std::wstring WindowTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 WindowWatcher::WindowWatcher(Meeting meet)
     : meet_(std::move(meet)), thread_([this](const std::stop_token& stop) { Watch(stop); }) {}
@@ -87,22 +86,42 @@ bool IsMessageBox(HWND dialog) {
     return true;
 }
 
-MessageBoxReader::MessageBoxReader() : watcher_([this](HWND dialog) { Meet(dialog); }) {}
-
-std::vector<ShownMessageBox> MessageBoxReader::Read() const {
-    const std::lock_guard lock(mutex_);
-    return read_;
+bool IsProgressWindow(HWND dialog) {
+    for (HWND child : ChildrenOf(dialog)) {
+        if (ClassOf(child) == L"msctls_progress32") return true;
+    }
+    return false;
 }
 
-void MessageBoxReader::Meet(HWND dialog) {
-    if (!IsMessageBox(dialog)) return;
-    ShownMessageBox box{TextOf(dialog), {}};
+ScreenUser::ScreenUser() : watcher_([this](HWND dialog) { Meet(dialog); }) {}
+
+std::vector<ShownMessageBox> ScreenUser::MessageBoxes() const {
+    const std::lock_guard lock(mutex_);
+    return message_boxes_;
+}
+
+std::vector<std::wstring> ScreenUser::ClosedWindows() const {
+    const std::lock_guard lock(mutex_);
+    return closed_windows_;
+}
+
+void ScreenUser::Meet(HWND dialog) {
+    if (IsProgressWindow(dialog)) return;
+    if (!IsMessageBox(dialog)) {
+        {
+            const std::lock_guard lock(mutex_);
+            closed_windows_.push_back(WindowTextOf(dialog));
+        }
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+    }
+    ShownMessageBox box{WindowTextOf(dialog), {}};
     for (HWND child : ChildrenOf(dialog)) {
-        if (ClassOf(child) == L"Static") box.text += TextOf(child);
+        if (ClassOf(child) == L"Static") box.text += WindowTextOf(child);
     }
     {
         const std::lock_guard lock(mutex_);
-        read_.push_back(std::move(box));
+        message_boxes_.push_back(std::move(box));
     }
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }

@@ -29,6 +29,9 @@ private:
     std::jthread thread_;
 };
 
+// A window's text: a dialog's title, a control's caption.
+std::wstring WindowTextOf(HWND window);
+
 // A message box as the user read it.
 struct ShownMessageBox {
     std::wstring caption;
@@ -43,19 +46,25 @@ void PrintTo(const ShownMessageBox& box, std::ostream* out);
 // buttons and static texts.
 bool IsMessageBox(HWND dialog);
 
-// The user who reads every message box and presses its OK button; other dialogs are left to
-// their tests.
-class MessageBoxReader {
-public:
-    MessageBoxReader();
+// True for a progress window: a dialog holding a progress bar. It closes by itself.
+bool IsProgressWindow(HWND dialog);
 
-    std::vector<ShownMessageBox> Read() const;
+// The user at the screen: reads every message box and presses its OK button, and closes every
+// other dialog that waits for them with its close box (all but progress windows).
+class ScreenUser {
+public:
+    ScreenUser();
+
+    std::vector<ShownMessageBox> MessageBoxes() const;
+    // The titles of the other dialogs, in the order they were closed.
+    std::vector<std::wstring> ClosedWindows() const;
 
 private:
     void Meet(HWND dialog);
 
     mutable std::mutex mutex_;
-    std::vector<ShownMessageBox> read_;
+    std::vector<ShownMessageBox> message_boxes_;
+    std::vector<std::wstring> closed_windows_;
     WindowWatcher watcher_;
 };
 

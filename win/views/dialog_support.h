@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/win32/unique_handle.h"
+
+namespace tarn::win {
+
+inline void DeleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
+using Brush = platform::UniqueHandle<HBRUSH, &DeleteGdiObject>;
+using Font = platform::UniqueHandle<HFONT, &DeleteGdiObject>;
+using Bitmap = platform::UniqueHandle<HBITMAP, &DeleteGdiObject>;
+
+inline const wchar_t* Wide(const std::u16string& text) noexcept { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+std::u16string WindowText(HWND window);
+
+// The dialog font of a dialog's template in the given character set, regular or bold, and
+// `scale` times its height.
+HFONT DialogFontIn(HWND dialog, std::uint8_t char_set, bool bold, double scale = 1.0);
+
+// The window procedure of a view's dialog: WM_INITDIALOG's parameter is the view, which hears
+// that message and every later one through its Handle(window, message, wparam, lparam).
+template <class View>
+INT_PTR CALLBACK ViewDialogProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
+    auto* view = reinterpret_cast<View*>(GetWindowLongPtrW(window, DWLP_USER));
+    return view == nullptr ? FALSE : view->Handle(window, message, wparam, lparam);
+}
+
+// Pixels at 96 dots per inch, as the windows are designed, in the dots per inch of `window`'s
+// monitor.
+int Scaled(HWND window, int pixels_at_96);
+
+}  // namespace tarn::win

@@ -1,0 +1,120 @@
+#include "win/views/win32_about_view.h"
+
+#include <string>
+
+#include "dialogs/dialog_error.h"
+#include "platform/win32/own_module.h"
+#include "win/views/view_resources.h"
+
+namespace tarn::win {
+
+namespace {
+
+// The window's design at 96 dots per inch: the picture, and the button at its lower right.
+constexpr int PictureWidth = 367;
+constexpr int PictureHeight = 242;
+constexpr int ButtonWidth = 225;
+constexpr int ButtonHeight = 25;
+constexpr int Margin = 10;
+constexpr UINT_PTR CloseTimer = 1;
+
+constexpr wchar_t ProductName[] = L"Orvik' Tarn";
+constexpr wchar_t Tagline[] = L"Anti-spam for Microsoft Outlook";
+
+}  // namespace
+
+void Win32AboutView::ShowModal(std::optional<std::chrono::milliseconds> close_after) {
+    close_after_ = close_after;
+    // Owned by Outlook's active window, so that Outlook waits while the window is up.
+    const INT_PTR shown = DialogBoxParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_ABOUT), GetActiveWindow(),
+                                          &ViewDialogProcedure<Win32AboutView>, reinterpret_cast<LPARAM>(this));
+    window_ = nullptr;
+    if (shown == -1) {
+        throw dialogs::DialogError("the about window cannot be shown (system error " + std::to_string(GetLastError()) +
+                                   ")");
+    }
+}
+
+void Win32AboutView::Initialise(HWND window) {
+    window_ = window;
+    SetWindowTextW(window, Wide(title_));
+    picture_ = Bitmap(static_cast<HBITMAP>(
+        LoadImageW(platform::OwnModule(), MAKEINTRESOURCEW(IDB_ABOUT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    button_font_ = Font(DialogFontIn(window, char_set_, false));
+    name_font_ = Font(DialogFontIn(window, DEFAULT_CHARSET, true, 2.6));
+    tagline_font_ = Font(DialogFontIn(window, DEFAULT_CHARSET, false, 1.2));
+
+    RECT frame{0, 0, Scaled(window, PictureWidth), Scaled(window, PictureHeight)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE);
+    HWND button = GetDlgItem(window, IDC_BTNGOTOWEB);
+    SetWindowTextW(button, Wide(button_caption_));
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(button_font_.Get()), FALSE);
+    SetWindowPos(button, nullptr, Scaled(window, PictureWidth - Margin - ButtonWidth),
+                 Scaled(window, PictureHeight - Margin - ButtonHeight), Scaled(window, ButtonWidth),
+                 Scaled(window, ButtonHeight), SWP_NOZORDER);
+    SendMessageW(window, DM_REPOSITION, 0, 0);
+    if (close_after_) SetTimer(window, CloseTimer, static_cast<UINT>(close_after_->count()), nullptr);
+}
+
+void Win32AboutView::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    RECT client;
+    GetClientRect(window_, &client);
+    if (picture_) {
+        HDC picture_dc = CreateCompatibleDC(dc);
+        HGDIOBJ before = SelectObject(picture_dc, picture_.Get());
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, picture_dc, 0, 0, PictureWidth, PictureHeight, SRCCOPY);
+        SelectObject(picture_dc, before);
+        DeleteDC(picture_dc);
+    } else {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    HGDIOBJ before = SelectObject(dc, name_font_.Get());
+    RECT name{Scaled(window_, 18), Scaled(window_, 14), client.right, client.bottom};
+    DrawTextW(dc, ProductName, -1, &name, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, tagline_font_.Get());
+    SetTextColor(dc, RGB(200, 220, 240));
+    RECT tagline{Scaled(window_, 20), Scaled(window_, 58), client.right, client.bottom};
+    DrawTextW(dc, Tagline, -1, &tagline, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, before);
+    EndPaint(window_, &paint);
+}
+
+INT_PTR Win32AboutView::Handle(HWND window, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            Initialise(window);
+            return TRUE;
+        case WM_PAINT:
+            Paint();
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wparam) == IDC_BTNGOTOWEB && HIWORD(wparam) == BN_CLICKED) {
+                if (events_ != nullptr) platform::Contain(diagnostics_, "about window", [this] { events_->btnGotowebClick(); });
+                return TRUE;
+            }
+            if (LOWORD(wparam) == IDCANCEL) {  // Esc, as the close box
+                EndDialog(window, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_TIMER:
+            if (wparam != CloseTimer) return FALSE;
+            KillTimer(window, CloseTimer);
+            EndDialog(window, IDCANCEL);
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(window, IDCANCEL);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace tarn::win
