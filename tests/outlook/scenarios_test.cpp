@@ -20,6 +20,7 @@
 namespace tarn::outlook {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -294,8 +295,8 @@ TEST_F(Commands, TheFirstStartMakesFriendsOfTheContactsAndTheSentMail) {
               "--++protected senders++--\r\ncarol@example.org\r\ndave@example.org\r\nfriend@example.com\r\n");
 }
 
-// The dialog shows headless in the library for now: the user closes it at once, and the lists
-// are read again from their files, which the user changed by hand meanwhile.
+// The dialog shows on the screen: the user closes it at once, and the lists are read again from
+// their files, which the user changed by hand meanwhile.
 TEST_F(Commands, AllowOrBanReadsTheListsAgainFromTheMainWindowAndFromAMessageWindow) {
     Connect();
     const auto write_forbidden = [&](const std::string& content) {
@@ -316,6 +317,7 @@ TEST_F(Commands, AllowOrBanReadsTheListsAgainFromTheMainWindowAndFromAMessageWin
     outlook.Sim().Click(message->Bars()->FindControl(host::ControlType::Button, u"OrvikMinus"));
     outlook.Pump();
     EXPECT_EQ(Arrive(Mail("someone@example.net", "Raffle tickets"))->Location(), quarantine());
+    EXPECT_THAT(outlook.ClosedWindows(), Contains(L"Orvik' Tarn - Allow or Ban Current Item Selection").Times(2));
 }
 
 // The options dialog, closed at once: the lists are written first, so that the dialog edits

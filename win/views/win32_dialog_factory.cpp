@@ -1,6 +1,7 @@
 #include "win/views/win32_dialog_factory.h"
 
 #include "win/views/win32_about_view.h"
+#include "win/views/win32_ban_allow_view.h"
 #include "win/views/win32_progress_view.h"
 
 namespace tarn::win {
@@ -11,6 +12,10 @@ std::unique_ptr<dialogs::ProgressView> Win32DialogFactory::CreateProgressView() 
 
 std::unique_ptr<dialogs::AboutView> Win32DialogFactory::CreateAboutView() {
     return std::make_unique<Win32AboutView>(diagnostics_);
+}
+
+std::unique_ptr<dialogs::BanAllowView> Win32DialogFactory::CreateBanAllowView() {
+    return std::make_unique<Win32BanAllowView>(diagnostics_);
 }
 
 }  // namespace tarn::win

@@ -6,15 +6,16 @@
 
 namespace tarn::win {
 
-// The add-in's windows inside Outlook: the progress and about windows on the screen; the two
-// dialogs stay headless until their Win32 forms come, and close at once.
+// The add-in's windows inside Outlook: the progress and about windows and the allow/ban dialog
+// on the screen; the options dialog stays headless until its Win32 form comes, and closes at
+// once.
 class Win32DialogFactory final : public dialogs::DialogFactory {
 public:
     explicit Win32DialogFactory(platform::Diagnostics& diagnostics) : diagnostics_(diagnostics) {}
 
     std::unique_ptr<dialogs::ProgressView> CreateProgressView() override;
     std::unique_ptr<dialogs::AboutView> CreateAboutView() override;
-    std::unique_ptr<dialogs::BanAllowView> CreateBanAllowView() override { return headless_.CreateBanAllowView(); }
+    std::unique_ptr<dialogs::BanAllowView> CreateBanAllowView() override;
     std::unique_ptr<dialogs::OptionsView> CreateOptionsView() override { return headless_.CreateOptionsView(); }
 
 private:
