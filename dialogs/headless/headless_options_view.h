@@ -12,43 +12,12 @@
 
 #include "dialogs/headless/dialog_script.h"
 #include "dialogs/options_view.h"
+#include "dialogs/options_window_state.h"
 
 namespace tarn::dialogs {
 
-// Everything a headless options dialog showed, kept after the window is gone. The initial
-// values are the window's designed state.
-struct OptionsWindowRecord {
-    struct Radio {
-        std::u16string caption;
-        std::vector<std::u16string> items;
-        int index = 0;
-        bool enabled = true;
-    };
-    struct Check {
-        std::u16string caption;
-        bool checked = false;
-    };
-    struct Editor {
-        std::vector<std::u16string> lines;
-        std::set<std::size_t> selected;
-        int caret = -1;
-        std::u16string entry;
-        bool entry_all_selected = false;
-        std::u16string count_label;
-    };
-
-    std::uint8_t char_set = 1;
-    bool shell_dialog_font = false;
-    std::array<std::u16string, 8> topics;
-    int active_page = 0;
-    std::array<int, 2> inner_tabs{};  // of the senders and the words page: 0 the first tab
-    std::u16string banner_title;
-    std::u16string banner_hint;
-    std::map<std::string, std::u16string> captions;  // by control name
-    std::array<bool, 12> alphabets{};
-    std::array<Radio, 3> radios;
-    std::array<Check, 4> checks;
-    std::array<Editor, ListEditorCount> editors;
+// Everything a headless options dialog showed, kept after the window is gone.
+struct OptionsWindowRecord : OptionsWindowState {
     int showings = 0;
     std::optional<ModalResult> result;
     // The script's action that the dialog could not take, which ended the showing as Close
@@ -56,11 +25,6 @@ struct OptionsWindowRecord {
     std::string refused_action;
     bool destroyed = false;
 };
-
-// The alphabets of the check list, in item order.
-inline constexpr std::array<std::string_view, 12> AlphabetNames = {
-    "Arabic", "Baltic", "CentralEuropean", "Chinese", "Cyrillic", "Greek",
-    "Hebrew", "Japanese", "Korean",         "Thai",    "Turkish",  "Vietnamese"};
 
 // An options dialog without a screen: a modal showing plays the script's actions in order, as
 // a user would, and ends when one of them closes the dialog; a script that ends first closes

@@ -320,7 +320,7 @@ TEST_F(Commands, AllowOrBanReadsTheListsAgainFromTheMainWindowAndFromAMessageWin
     EXPECT_THAT(outlook.ClosedWindows(), Contains(L"Orvik' Tarn - Allow or Ban Current Item Selection").Times(2));
 }
 
-// The options dialog, closed at once: the lists are written first, so that the dialog edits
+// The options dialog on the screen, closed at once: the lists are written first, so that the dialog edits
 // them as they are, and the settings shown are taken back unchanged.
 TEST_F(Commands, TheOptionsWriteTheListsAndKeepTheSettings) {
     Connect();
@@ -329,6 +329,7 @@ TEST_F(Commands, TheOptionsWriteTheListsAndKeepTheSettings) {
     outlook.Pump();
     EXPECT_EQ(installation->ReadFile("protected.tarn"), "--++protect++--\r\n");
     EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), BannedSenders.second);
+    EXPECT_THAT(outlook.ClosedWindows(), Contains(L"Orvik' Tarn! for MS Outlook - Options"));
     Disconnect();
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, L"Software\\Orvik' Tarn4OL\\Settings", L"Alphabet Groups"),
               L"111111111111");

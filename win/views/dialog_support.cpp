@@ -38,6 +38,21 @@ HFONT DialogFontIn(HWND dialog, std::uint8_t char_set, bool bold, double scale) 
     return CreateFontIndirectW(&font);
 }
 
+INT_PTR DialogCodeOf(dialogs::ModalResult result) noexcept {
+    switch (result) {
+        case dialogs::ModalResult::Ok: return IDOK;
+        case dialogs::ModalResult::No: return IDNO;
+        case dialogs::ModalResult::Cancel: break;
+    }
+    return IDCANCEL;
+}
+
+dialogs::ModalResult ModalResultOf(INT_PTR code) noexcept {
+    if (code == IDOK) return dialogs::ModalResult::Ok;
+    if (code == IDNO) return dialogs::ModalResult::No;
+    return dialogs::ModalResult::Cancel;
+}
+
 int Scaled(HWND window, int pixels_at_96) {
     return MulDiv(pixels_at_96, static_cast<int>(DpiOf(window)), static_cast<int>(DesignDpi));
 }

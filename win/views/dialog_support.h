@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dialogs/modal_result.h"
 #include "platform/win32/unique_handle.h"
 
 namespace tarn::win {
@@ -30,6 +31,10 @@ INT_PTR CALLBACK ViewDialogProcedure(HWND window, UINT message, WPARAM wparam, L
     auto* view = reinterpret_cast<View*>(GetWindowLongPtrW(window, DWLP_USER));
     return view == nullptr ? FALSE : view->Handle(window, message, wparam, lparam);
 }
+
+// A modal result as a dialog's end code, and back: OK, No, and Cancel for anything else.
+INT_PTR DialogCodeOf(dialogs::ModalResult result) noexcept;
+dialogs::ModalResult ModalResultOf(INT_PTR code) noexcept;
 
 // Pixels at 96 dots per inch, as the windows are designed, in the dots per inch of `window`'s
 // monitor.

@@ -17,21 +17,6 @@ constexpr UINT_PTR BodyPaneSubclass = 1;
 constexpr int TextControls[] = {IDC_LBLSELECT, IDC_EAE, IDC_BTNBAN, IDC_BTNALLOW, IDC_BTNMORE, IDC_BTNCLOSE,
                                 IDC_LABEL2, IDC_MEMO1};
 
-INT_PTR CodeOf(dialogs::ModalResult result) {
-    switch (result) {
-        case dialogs::ModalResult::Ok: return IDOK;
-        case dialogs::ModalResult::No: return IDNO;
-        case dialogs::ModalResult::Cancel: break;
-    }
-    return IDCANCEL;
-}
-
-dialogs::ModalResult ResultOf(INT_PTR code) {
-    if (code == IDOK) return dialogs::ModalResult::Ok;
-    if (code == IDNO) return dialogs::ModalResult::No;
-    return dialogs::ModalResult::Cancel;
-}
-
 // A multi-line edit control breaks lines only at CR LF; a message body may hold bare LFs.
 std::u16string WithWindowsLineBreaks(const std::u16string& text) {
     std::u16string shown;
@@ -128,11 +113,11 @@ dialogs::ModalResult Win32BanAllowView::ShowModal() {
         throw dialogs::DialogError("the allow or ban dialog cannot be shown (system error " +
                                    std::to_string(GetLastError()) + ")");
     }
-    return ResultOf(shown);
+    return ModalResultOf(shown);
 }
 
 void Win32BanAllowView::CloseWith(dialogs::ModalResult result) {
-    if (window_ != nullptr) EndDialog(window_, CodeOf(result));
+    if (window_ != nullptr) EndDialog(window_, DialogCodeOf(result));
 }
 
 void Win32BanAllowView::Initialise(HWND window) {

@@ -2,6 +2,7 @@
 
 #include "win/views/win32_about_view.h"
 #include "win/views/win32_ban_allow_view.h"
+#include "win/views/win32_options_view.h"
 #include "win/views/win32_progress_view.h"
 
 namespace tarn::win {
@@ -16,6 +17,10 @@ std::unique_ptr<dialogs::AboutView> Win32DialogFactory::CreateAboutView() {
 
 std::unique_ptr<dialogs::BanAllowView> Win32DialogFactory::CreateBanAllowView() {
     return std::make_unique<Win32BanAllowView>(diagnostics_);
+}
+
+std::unique_ptr<dialogs::OptionsView> Win32DialogFactory::CreateOptionsView() {
+    return std::make_unique<Win32OptionsView>(diagnostics_);
 }
 
 }  // namespace tarn::win

@@ -5,11 +5,12 @@ The window writes the product's name over the sky and puts its button over the w
 sky is kept calm at the upper left and the water dark at the lower right.
 
 Usage: draw_about.py BMP
-Writes a 24-bit Windows bitmap (bottom-up rows padded to four bytes).
+Writes a 24-bit Windows bitmap.
 """
 import math
-import struct
 import sys
+
+from bitmap import write_bmp
 
 WIDTH, HEIGHT = 367, 242
 HORIZON = 150
@@ -76,24 +77,7 @@ def pixel(x, y):
     return colour
 
 
-def write_bmp(path):
-    row_size = (WIDTH * 3 + 3) // 4 * 4
-    rows = []
-    for y in range(HEIGHT - 1, -1, -1):
-        row = bytearray()
-        for x in range(WIDTH):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += b'\0' * (row_size - len(row))
-        rows.append(bytes(row))
-    image = b''.join(rows)
-    header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(image), 0, 0, 14 + 40)
-    info = struct.pack('<IiiHHIIiiII', 40, WIDTH, HEIGHT, 1, 24, 0, len(image), 3780, 3780, 0, 0)
-    with open(path, 'wb') as out:
-        out.write(header + info + image)
-
-
 if __name__ == '__main__':
     if len(sys.argv) != 2:
         sys.exit('usage: draw_about.py BMP')
-    write_bmp(sys.argv[1])
+    write_bmp(sys.argv[1], WIDTH, HEIGHT, pixel)
