@@ -5,6 +5,7 @@
 #include "dialogs/dialog_error.h"
 #include "platform/win32/own_module.h"
 #include "win/views/view_resources.h"
+#include "win/views/view_scope.h"
 
 namespace tarn::win {
 
@@ -25,6 +26,7 @@ constexpr wchar_t Tagline[] = L"Anti-spam for Microsoft Outlook";
 
 void Win32AboutView::ShowModal(std::optional<std::chrono::milliseconds> close_after) {
     close_after_ = close_after;
+    const ViewScope scope;
     // Owned by Outlook's active window, so that Outlook waits while the window is up.
     const INT_PTR shown = DialogBoxParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_ABOUT), GetActiveWindow(),
                                           &ViewDialogProcedure<Win32AboutView>, reinterpret_cast<LPARAM>(this));

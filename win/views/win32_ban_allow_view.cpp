@@ -7,6 +7,7 @@
 #include "dialogs/dialog_error.h"
 #include "platform/win32/own_module.h"
 #include "win/views/view_resources.h"
+#include "win/views/view_scope.h"
 
 namespace tarn::win {
 
@@ -105,6 +106,7 @@ void Win32BanAllowView::ApplyHeight() {
 }
 
 dialogs::ModalResult Win32BanAllowView::ShowModal() {
+    const ViewScope scope;
     // Owned by Outlook's active window, so that Outlook waits while the dialog is up.
     const INT_PTR shown = DialogBoxParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_BANALLOW), GetActiveWindow(),
                                           &ViewDialogProcedure<Win32BanAllowView>, reinterpret_cast<LPARAM>(this));

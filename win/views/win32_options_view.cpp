@@ -10,6 +10,7 @@
 #include "platform/codepage.h"
 #include "platform/win32/own_module.h"
 #include "win/views/view_resources.h"
+#include "win/views/view_scope.h"
 
 namespace tarn::win {
 
@@ -234,6 +235,7 @@ void Win32OptionsView::SetCountLabel(ListEditor editor, const std::u16string& te
 }
 
 dialogs::ModalResult Win32OptionsView::ShowModal() {
+    const ViewScope scope;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -8,6 +8,7 @@
 #include "platform/diagnostics.h"
 #include "platform/win32/own_module.h"
 #include "win/views/view_resources.h"
+#include "win/views/view_scope.h"
 
 namespace tarn::win {
 
@@ -20,6 +21,7 @@ constexpr UINT_PTR CancelButtonSubclass = 1;
 
 Win32ProgressView::Win32ProgressView(platform::Diagnostics& diagnostics)
     : diagnostics_(diagnostics), background_(CreateSolidBrush(PaleYellow)) {
+    const ViewScope scope;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     window_ = CreateDialogParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_PROGRESS), nullptr, &ViewDialogProcedure<Win32ProgressView>,
