@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <string>
@@ -14,6 +15,8 @@ inline void DeleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
 using Brush = platform::UniqueHandle<HBRUSH, &DeleteGdiObject>;
 using Font = platform::UniqueHandle<HFONT, &DeleteGdiObject>;
 using Bitmap = platform::UniqueHandle<HBITMAP, &DeleteGdiObject>;
+inline void DestroyImageList(HIMAGELIST list) noexcept { ImageList_Destroy(list); }
+using ImageList = platform::UniqueHandle<HIMAGELIST, &DestroyImageList>;
 
 inline const wchar_t* Wide(const std::u16string& text) noexcept { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
@@ -35,6 +38,24 @@ INT_PTR CALLBACK ViewDialogProcedure(HWND window, UINT message, WPARAM wparam, L
 // A modal result as a dialog's end code, and back: OK, No, and Cancel for anything else.
 INT_PTR DialogCodeOf(dialogs::ModalResult result) noexcept;
 dialogs::ModalResult ModalResultOf(INT_PTR code) noexcept;
+
+// A bitmap of the library's resources, or none when it is missing.
+Bitmap LoadPicture(int resource);
+
+// Draws the whole picture stretched into the rectangle, smoothly.
+void DrawPicture(HDC dc, HBITMAP picture, const RECT& into);
+
+// The pictures of a strip drawn at 16 and at 32 pixels a side (magenta where transparent), as
+// an image list of pictures 16 pixels a side at 96 DPI in the DPI of `window`'s monitor: the
+// small strip at up to 125%, the large one above, scaled when the size is not its own.
+HIMAGELIST StripImageList(HWND window, int strip16, int strip32, int count);
+
+// One button glyph of the library's strip (GLYPH_BAN...), as an image list of its own that a
+// button shows in all its states; the caller keeps it while the button lives.
+ImageList ButtonGlyph(HWND window, int glyph);
+
+// Shows the glyph on a push button beside its caption, at the given side (BUTTON_IMAGELIST_ALIGN_...).
+void SetButtonGlyph(HWND button, HIMAGELIST glyph, UINT side);
 
 // Pixels at 96 dots per inch, as the windows are designed, in the dots per inch of `window`'s
 // monitor.

@@ -71,3 +71,12 @@
 // The manifest the views activate around their windows (the resource number Windows keeps for
 // a library's own manifest).
 #define IDR_VIEWS_MANIFEST 2
+
+// The button glyphs, one strip at 16 and one at 32 pixels a side, and the progress picture.
+#define IDB_GLYPHS16 513
+#define IDB_GLYPHS32 514
+#define IDB_PROGRESS 515
+#define GLYPH_BAN 0
+#define GLYPH_ALLOW 1
+#define GLYPH_RESCAN 2
+#define GLYPH_COUNT 3

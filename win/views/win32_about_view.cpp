@@ -40,8 +40,7 @@ void Win32AboutView::ShowModal(std::optional<std::chrono::milliseconds> close_af
 void Win32AboutView::Initialise(HWND window) {
     window_ = window;
     SetWindowTextW(window, Wide(title_));
-    picture_ = Bitmap(static_cast<HBITMAP>(
-        LoadImageW(platform::OwnModule(), MAKEINTRESOURCEW(IDB_ABOUT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    picture_ = LoadPicture(IDB_ABOUT);
     button_font_ = Font(DialogFontIn(window, char_set_, false));
     name_font_ = Font(DialogFontIn(window, DEFAULT_CHARSET, true, 2.6));
     tagline_font_ = Font(DialogFontIn(window, DEFAULT_CHARSET, false, 1.2));
@@ -66,12 +65,7 @@ void Win32AboutView::Paint() {
     RECT client;
     GetClientRect(window_, &client);
     if (picture_) {
-        HDC picture_dc = CreateCompatibleDC(dc);
-        HGDIOBJ before = SelectObject(picture_dc, picture_.Get());
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, 0, 0, client.right, client.bottom, picture_dc, 0, 0, PictureWidth, PictureHeight, SRCCOPY);
-        SelectObject(picture_dc, before);
-        DeleteDC(picture_dc);
+        DrawPicture(dc, picture_.Get(), client);
     } else {
         FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
     }

@@ -131,6 +131,10 @@ void Win32BanAllowView::Initialise(HWND window) {
     SetWindowTextW(window, Wide(title_));
     for (const auto& [control, text] : texts_) SetDlgItemTextW(window, control, Wide(text));
     EnableWindow(GetDlgItem(window, IDC_BTNMORE), more_enabled_ ? TRUE : FALSE);
+    ban_glyph_ = ButtonGlyph(window, GLYPH_BAN);
+    allow_glyph_ = ButtonGlyph(window, GLYPH_ALLOW);
+    SetButtonGlyph(GetDlgItem(window, IDC_BTNBAN), ban_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_TOP);
+    SetButtonGlyph(GetDlgItem(window, IDC_BTNALLOW), allow_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_TOP);
     SetWindowSubclass(GetDlgItem(window, IDC_MEMO1), &BodyPaneProcedure, BodyPaneSubclass,
                       reinterpret_cast<DWORD_PTR>(this));
     ApplyHeight();

@@ -66,6 +66,8 @@ private:
     HWND window_ = nullptr;
     Brush background_;
     Font font_;
+    ImageList ban_glyph_;
+    ImageList allow_glyph_;
 };
 
 }  // namespace tarn::win

@@ -102,7 +102,6 @@ constexpr std::array<CaptionPlace, 9> CaptionPlaces = {{
 }};
 
 constexpr wchar_t ListTip[] = L"DEL to delete a line";
-constexpr COLORREF MagentaMask = RGB(255, 0, 255);
 // The banner across the top, in dialog units of the template.
 constexpr RECT BannerUnits{0, 0, 395, 35};
 
@@ -265,8 +264,9 @@ void Win32OptionsView::Initialise(HWND window) {
     FillTopicList();
     FillAlphabetList();
     AddListTips();
-    banner_picture_ = Bitmap(static_cast<HBITMAP>(
-        LoadImageW(platform::OwnModule(), MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    banner_picture_ = LoadPicture(IDB_BANNER);
+    rescan_glyph_ = ButtonGlyph(window_, GLYPH_RESCAN);
+    SetButtonGlyph(Control(5, IDC_BTNSCANADDRESSBOOK), rescan_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_LEFT);
     for (int list_page : {SendersPage, WordsPage}) {
         HWND tabs = Control(list_page, IDC_INNERTABS);
         for (int tab = 0; tab < 2; ++tab) {
@@ -331,33 +331,7 @@ void Win32OptionsView::FillTopicList() {
     HWND topics = GetDlgItem(window_, IDC_LISTVIEW1);
     ListView_SetExtendedListViewStyle(topics, LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT |
                                                   LVS_EX_DOUBLEBUFFER);
-    // The icons at 16 pixels, or drawn at 32 for a monitor of 150% and more.
-    const int size = Scaled(window_, 16);
-    const bool large = size >= 24;
-    HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, PageCount, 0);
-    if (Bitmap strip{static_cast<HBITMAP>(LoadImageW(platform::OwnModule(),
-                                                     MAKEINTRESOURCEW(large ? IDB_TOPICS32 : IDB_TOPICS16),
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))}) {
-        if (large && size != 32) {
-            // Drawn at 32, shown at the monitor's size: scaled once into the list.
-            HDC screen = GetDC(nullptr);
-            HDC from = CreateCompatibleDC(screen);
-            HDC to = CreateCompatibleDC(screen);
-            Bitmap scaled(CreateCompatibleBitmap(screen, size * PageCount, size));
-            HGDIOBJ from_before = SelectObject(from, strip.Get());
-            HGDIOBJ to_before = SelectObject(to, scaled.Get());
-            SetStretchBltMode(to, COLORONCOLOR);
-            StretchBlt(to, 0, 0, size * PageCount, size, from, 0, 0, 32 * PageCount, 32, SRCCOPY);
-            SelectObject(from, from_before);
-            SelectObject(to, to_before);
-            DeleteDC(from);
-            DeleteDC(to);
-            ReleaseDC(nullptr, screen);
-            ImageList_AddMasked(icons, scaled.Get(), MagentaMask);
-        } else {
-            ImageList_AddMasked(icons, strip.Get(), MagentaMask);
-        }
-    }
+    HIMAGELIST icons = StripImageList(window_, IDB_TOPICS16, IDB_TOPICS32, PageCount);
     // The list owns its image list and destroys it with itself.
     ListView_SetImageList(topics, icons, LVSIL_SMALL);
     RECT client;
@@ -663,19 +637,10 @@ void Win32OptionsView::PaintBanner() {
     RECT banner = BannerUnits;
     MapDialogRect(window_, &banner);
     FillRect(dc, &banner, banner_brush_.Get());
-    if (banner_picture_) {
-        BITMAP picture{};
-        GetObjectW(banner_picture_.Get(), sizeof picture, &picture);
-        const int height = banner.bottom - Scaled(window_, 8);
-        const int width = MulDiv(picture.bmWidth, height, picture.bmHeight);
-        HDC picture_dc = CreateCompatibleDC(dc);
-        HGDIOBJ before = SelectObject(picture_dc, banner_picture_.Get());
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, banner.right - width - Scaled(window_, 6), Scaled(window_, 4), width, height, picture_dc, 0, 0,
-                   picture.bmWidth, picture.bmHeight, SRCCOPY);
-        SelectObject(picture_dc, before);
-        DeleteDC(picture_dc);
-    }
+    // The emblem, square, at the banner's right.
+    const int side = banner.bottom - Scaled(window_, 8);
+    const int left = banner.right - side - Scaled(window_, 6);
+    DrawPicture(dc, banner_picture_.Get(), {left, Scaled(window_, 4), left + side, Scaled(window_, 4) + side});
     DrawEdge(dc, &banner, EDGE_ETCHED, BF_BOTTOM);
     EndPaint(window_, &paint);
 }

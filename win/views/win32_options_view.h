@@ -104,6 +104,7 @@ private:
     Font title_font_;
     Brush banner_brush_;
     Bitmap banner_picture_;
+    ImageList rescan_glyph_;
 };
 
 }  // namespace tarn::win

@@ -16,11 +16,13 @@ namespace {
 
 constexpr COLORREF PaleYellow = RGB(255, 255, 204);
 constexpr UINT_PTR CancelButtonSubclass = 1;
+// The picture's place in the window, in pixels at 96 DPI.
+constexpr RECT PicturePlace{288, 36, 320, 68};
 
 }  // namespace
 
 Win32ProgressView::Win32ProgressView(platform::Diagnostics& diagnostics)
-    : diagnostics_(diagnostics), background_(CreateSolidBrush(PaleYellow)) {
+    : diagnostics_(diagnostics), background_(CreateSolidBrush(PaleYellow)), picture_(LoadPicture(IDB_PROGRESS)) {
     const ViewScope scope;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -89,12 +91,21 @@ void Win32ProgressView::Close() {
 
 void Win32ProgressView::SetText(int control, const std::u16string& text) { SetDlgItemTextW(window_, control, Wide(text)); }
 
+void Win32ProgressView::Paint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    DrawPicture(dc, picture_.Get(),
+                {Scaled(window, PicturePlace.left), Scaled(window, PicturePlace.top), Scaled(window, PicturePlace.right),
+                 Scaled(window, PicturePlace.bottom)});
+    EndPaint(window, &paint);
+}
+
 template <class Handler>
 void Win32ProgressView::Report(Handler&& handler) noexcept {
     if (events_ != nullptr) platform::Contain(diagnostics_, "progress window", [&] { handler(*events_); });
 }
 
-INT_PTR Win32ProgressView::Handle(HWND, UINT message, WPARAM wparam, LPARAM) {
+INT_PTR Win32ProgressView::Handle(HWND window, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             return TRUE;
@@ -104,6 +115,9 @@ INT_PTR Win32ProgressView::Handle(HWND, UINT message, WPARAM wparam, LPARAM) {
                 return TRUE;
             }
             return FALSE;
+        case WM_PAINT:
+            Paint(window);
+            return TRUE;
         case WM_CLOSE:
             ShowWindow(window_, SW_HIDE);  // the close box hides; the command destroys the window
             return TRUE;

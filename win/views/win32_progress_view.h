@@ -9,7 +9,7 @@
 namespace tarn::win {
 
 // The progress window on the screen: a modeless dialog made from the library's template, pale
-// yellow, with bold status labels. The cancel button reports a click, a key pressed while it
+// yellow, with bold status labels and the product's letter-and-glass picture. The cancel button reports a click, a key pressed while it
 // has the focus and a mouse button pressed over it. The close box only hides the window; the
 // command destroys it.
 class Win32ProgressView final : public dialogs::ProgressView {
@@ -49,6 +49,7 @@ private:
     template <class Handler>
     void Report(Handler&& handler) noexcept;
     void SetText(int control, const std::u16string& text);
+    void Paint(HWND window);
 
     platform::Diagnostics& diagnostics_;
     HWND window_ = nullptr;
@@ -56,6 +57,7 @@ private:
     Brush background_;
     Font regular_font_;
     Font bold_font_;
+    Bitmap picture_;
 };
 
 }  // namespace tarn::win
