@@ -19,7 +19,8 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-constexpr const char* ProgramFiles[] = {"Tarn4OL.dll", "tarnrules.dll", "tarnrules.dict", "Language.ini", "README.txt"};
+constexpr const char* ProgramFiles[] = {"Tarn4OL.dll", "tarnrules.dll", "tarnrules.dict", "Language.ini", "tarn4ol.chm",
+                                        "README.txt"};
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -79,7 +80,14 @@ protected:
 
 TEST_F(Package, HoldsTheAddInItsEngineTheScriptsAndTheWindowsPartOfTheReadme) {
     EXPECT_EQ(FileNames(package), (std::set<std::string>{"Language.ini", "README.txt", "Tarn4OL.dll", "install.cmd",
-                                                         "tarnrules.dict", "tarnrules.dll", "uninstall.cmd"}));
+                                                         "tarn4ol.chm", "tarnrules.dict", "tarnrules.dll",
+                                                         "uninstall.cmd"}));
+    // The help file is compiled HTML Help whose directory names the pages a user looks for.
+    const std::string help = ReadFile(package / "tarn4ol.chm");
+    EXPECT_TRUE(help.starts_with("ITSF"));
+    for (const char* page : {"/index.html", "/options.html", "/toolbars.html", "/troubleshooting.html"}) {
+        EXPECT_THAT(help, HasSubstr(page));
+    }
     const std::string readme = ReadFile(package / "README.txt");
     EXPECT_TRUE(readme.starts_with("Tarn4OL 1.0.0\r\n\r\nInstalling on Windows\r\n")) << readme.substr(0, 60);
     EXPECT_THAT(readme, HasSubstr("uninstall.cmd"));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -139,9 +140,14 @@ TEST_F(OptionsDialogOnScreen, WhatThePresenterSetBeforeShowingIsOnTheControls) {
     bool first_page_only = false, manual = false, hour = false, interval_enabled = true, english = false;
     std::array<bool, 3> alphabets{};
     bool system_menu = true;
+    LOGFONTW title_font{}, hint_font{};
     {
         WindowWatcher user([&](HWND dialog) {
             const auto pages = PagesOf(dialog);
+            GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, IDC_LBLTITLE, WM_GETFONT, 0, 0)),
+                       sizeof title_font, &title_font);
+            GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, IDC_LBLHINT, WM_GETFONT, 0, 0)),
+                       sizeof hint_font, &hint_font);
             title = WindowTextOf(dialog);
             system_menu = (GetWindowLongPtrW(dialog, GWL_STYLE) & WS_SYSMENU) != 0;
             topic3 = ListViewText(GetDlgItem(dialog, IDC_LISTVIEW1), 3);
@@ -173,6 +179,9 @@ TEST_F(OptionsDialogOnScreen, WhatThePresenterSetBeforeShowingIsOnTheControls) {
         EXPECT_EQ(view.ShowModal(), dialogs::ModalResult::Cancel);
     }
     EXPECT_EQ(title, L"Orvik' Tarn! for MS Outlook - Options");
+    // The banner's title stands out: bold and larger than its hint.
+    EXPECT_EQ(title_font.lfWeight, FW_BOLD);
+    EXPECT_GT(std::abs(title_font.lfHeight), std::abs(hint_font.lfHeight));
     EXPECT_FALSE(system_menu);
     EXPECT_EQ(topic3, L"Quarantine");
     EXPECT_TRUE(first_page_only);

@@ -10,7 +10,7 @@ if "%LOCALAPPDATA%"=="" (
     echo Tarn4OL: this Windows does not tell where local application data belongs.
     exit /b 1
 )
-for %%f in (Tarn4OL.dll tarnrules.dll tarnrules.dict Language.ini README.txt) do (
+for %%f in (Tarn4OL.dll tarnrules.dll tarnrules.dict Language.ini tarn4ol.chm README.txt) do (
     if not exist "%source%%%f" (
         echo Tarn4OL: %%f is missing beside install.cmd. Unpack the whole zip file and run it again.
         exit /b 1
@@ -21,7 +21,7 @@ if not exist "%target%" (
     echo Tarn4OL: the folder %target% cannot be made.
     exit /b 1
 )
-for %%f in (Tarn4OL.dll tarnrules.dll tarnrules.dict Language.ini README.txt) do (
+for %%f in (Tarn4OL.dll tarnrules.dll tarnrules.dict Language.ini tarn4ol.chm README.txt) do (
     copy /y "%source%%%f" "%target%\%%f" >nul
     if errorlevel 1 (
         echo Tarn4OL: %%f cannot be copied into %target%. If Outlook is running, close it and run install.cmd again.

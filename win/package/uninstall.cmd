@@ -16,7 +16,7 @@ if errorlevel 1 (
     exit /b 1
 )
 set "kept="
-for %%f in (Tarn4OL.dll tarnrules.dll tarnrules.dict Language.ini README.txt) do (
+for %%f in (Tarn4OL.dll tarnrules.dll tarnrules.dict Language.ini tarn4ol.chm README.txt) do (
     if exist "%target%\%%f" del /q "%target%\%%f" 2>nul
     if exist "%target%\%%f" set "kept=%%f"
 )
