@@ -169,7 +169,7 @@ TEST_F(Screens, TheAllowOrBanDialogCollapsedAndExpanded) {
         ASSERT_TRUE(shot);
         Keep(*shot, expanded ? "ban-allow-expanded" : "ban-allow-collapsed");
         EXPECT_EQ(title, L"Orvik' Tarn - Allow or Ban Current Item Selection");
-        EXPECT_EQ(more, expanded ? L"<< Less" : L"More >>");
+        EXPECT_EQ(more, expanded ? L"<< &Less" : L"&More >>");
         EXPECT_EQ(pane_shown, expanded);
         EXPECT_EQ(shot->AtClient(2, client.cy - 2), PaleYellow);
     }

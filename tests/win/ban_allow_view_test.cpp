@@ -101,8 +101,8 @@ TEST_F(BanAllowDialogOnScreen, OpensCollapsedWithThePresentersTextsAndNoBorderIc
     EXPECT_EQ(title, L"Orvik' Tarn - Allow or Ban Current Item Selection");
     EXPECT_EQ(instruction, L"Select only a part of this subject if necessary.");
     EXPECT_EQ(entry, L"Cheap watches today");
-    EXPECT_EQ(ban, L"Ban");
-    EXPECT_EQ(more, L"More >>");
+    EXPECT_EQ(ban, L"&Ban");
+    EXPECT_EQ(more, L"&More >>");
     EXPECT_FALSE(more_enabled);
     EXPECT_FALSE(pane_shown);
     EXPECT_FALSE(label_shown);
@@ -144,6 +144,27 @@ TEST_F(BanAllowDialogOnScreen, BanAndAllowReachThePresenterWhichEndsTheShowingWi
         EXPECT_EQ(view.ShowModal(), dialogs::ModalResult::Ok);
     }
     EXPECT_EQ(choices.heard, (std::vector<std::string>{"ban", "allow"}));
+}
+
+TEST_F(BanAllowDialogOnScreen, AccessKeysPressTheButtonsAndFollowTheirCaptions) {
+    view.SetBodyText(u"text");
+    view.SetMoreEnabled(true);
+    std::wstring less;
+    std::u16string more_caption;
+    {
+        WindowWatcher user([&](HWND dialog) {
+            // The presenter turns More into Less; the caption it reads back is its own.
+            view.SetMoreCaption(u"<< Less");
+            less = WindowTextOf(GetDlgItem(dialog, IDC_BTNMORE));
+            more_caption = view.MoreCaption();
+            // Alt+A, typed while the entry has the focus.
+            PostMessageW(GetDlgItem(dialog, IDC_EAE), WM_SYSCHAR, L'a', 1 << 29);
+        });
+        EXPECT_EQ(view.ShowModal(), dialogs::ModalResult::Ok);
+    }
+    EXPECT_EQ(less, L"<< &Less");
+    EXPECT_EQ(more_caption, u"<< Less");
+    EXPECT_EQ(choices.heard, std::vector<std::string>{"allow"});
 }
 
 TEST_F(BanAllowDialogOnScreen, EscClosesWithoutChoosingAndWhatTheUserTypedStaysReadable) {

@@ -190,12 +190,12 @@ TEST_F(OptionsDialogOnScreen, WhatThePresenterSetBeforeShowingIsOnTheControls) {
     EXPECT_THAT(banned, ElementsAre(L"--++banned++--", L"bad@example.com", L"worse@example.com"));
     EXPECT_EQ(entry, L"Input word(s) here and press button to add...");
     EXPECT_EQ(banner, L"Messages from these senders will be protected or banned...");
-    EXPECT_EQ(close, L"Close");
+    EXPECT_EQ(close, L"&Close");
     EXPECT_TRUE(manual);
     EXPECT_TRUE(hour);
     EXPECT_FALSE(interval_enabled);
     EXPECT_TRUE(english);
-    EXPECT_EQ(check, L"Block any message written in English");
+    EXPECT_EQ(check, L"&Block any message written in English");
     EXPECT_EQ(alphabets, (std::array<bool, 3>{true, false, true}));
     EXPECT_TRUE(heard.events.empty());  // filling the window is not the user's doing
 }
@@ -228,6 +228,35 @@ TEST_F(OptionsDialogOnScreen, ChoosingATopicShowsItsPageAndTheChoicesThereAreKep
     EXPECT_TRUE(view.Checked(CheckBox::NotInList));
     EXPECT_TRUE(view.AlphabetTicked(5));
     EXPECT_FALSE(view.AlphabetTicked(4));
+}
+
+TEST_F(OptionsDialogOnScreen, EachPageHasItsOwnAccessKeysBesideTheFramesAndTheyPressTheControls) {
+    view.SetCaption("btnhelp", u"Help");
+    std::array<std::wstring, 8> logbooks;
+    std::wstring help;
+    {
+        WindowWatcher user([&](HWND dialog) {
+            const auto pages = PagesOf(dialog);
+            ListView_SetItemState(GetDlgItem(dialog, IDC_LISTVIEW1), 4, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+            help = WindowTextOf(GetDlgItem(dialog, IDC_BTNHELP));
+            logbooks[0] = WindowTextOf(GetDlgItem(pages[4], IDC_RADIO_FIRST));
+            logbooks[1] = WindowTextOf(GetDlgItem(pages[4], IDC_RADIO_FIRST + 1));
+            for (int item = 0; item < 6; ++item) {
+                logbooks[static_cast<std::size_t>(item) + 2] = WindowTextOf(GetDlgItem(pages[4], IDC_RADIO_SECOND + item));
+            }
+            // Alt+M chooses Manual on the shown page; Alt+H is the frame's Help.
+            PostMessageW(GetDlgItem(dialog, IDC_LISTVIEW1), WM_SYSCHAR, L'm', 1 << 29);
+            PostMessageW(GetDlgItem(dialog, IDC_LISTVIEW1), WM_SYSCHAR, L'h', 1 << 29);
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        });
+        view.ShowModal();
+    }
+    EXPECT_EQ(help, L"&Help");
+    EXPECT_THAT(logbooks, ElementsAre(L"&Automatic", L"&Manual", L"&Never", L"&Every 15 minutes", L"Every &30 minutes",
+                                      L"Every &45 minutes", L"E&very hour", L"&Upon exit only"));
+    EXPECT_THAT(heard.events, ElementsAre("topic 4", "reporting mode", "help"));
+    EXPECT_EQ(view.RadioIndex(RadioGroup::ReportingMode), 1);
 }
 
 TEST_F(OptionsDialogOnScreen, TheListEditorsReportPressesClicksKeysAndTheirInnerTab) {

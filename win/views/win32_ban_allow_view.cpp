@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "dialogs/dialog_error.h"
 #include "platform/win32/own_module.h"
+#include "win/views/access_keys.h"
 #include "win/views/view_resources.h"
 #include "win/views/view_scope.h"
 
@@ -17,6 +20,10 @@ constexpr COLORREF PaleYellow = RGB(255, 255, 204);
 constexpr UINT_PTR BodyPaneSubclass = 1;
 constexpr int TextControls[] = {IDC_LBLSELECT, IDC_EAE, IDC_BTNBAN, IDC_BTNALLOW, IDC_BTNMORE, IDC_BTNCLOSE,
                                 IDC_LABEL2, IDC_MEMO1};
+// The buttons, in the order in which they choose their access keys.
+constexpr int Buttons[] = {IDC_BTNBAN, IDC_BTNALLOW, IDC_BTNMORE, IDC_BTNCLOSE};
+
+bool IsButton(int control) { return std::ranges::find(Buttons, control) != std::end(Buttons); }
 
 // A multi-line edit control breaks lines only at CR LF; a message body may hold bare LFs.
 std::u16string WithWindowsLineBreaks(const std::u16string& text) {
@@ -68,11 +75,24 @@ void Win32BanAllowView::SetOuterHeight(int pixels) {
 
 void Win32BanAllowView::SetControlText(int control, const std::u16string& text) {
     texts_[control] = text;
-    if (window_ != nullptr) SetDlgItemTextW(window_, control, Wide(text));
+    if (window_ == nullptr) return;
+    if (IsButton(control)) ShowButtonCaptions();
+    else SetDlgItemTextW(window_, control, Wide(text));
 }
 
+// The buttons' captions with their access keys, chosen again as a whole so that More and Less
+// each find a free key.
+void Win32BanAllowView::ShowButtonCaptions() {
+    AccessKeys keys;
+    for (const int button : Buttons) {
+        const auto text = texts_.find(button);
+        if (text != texts_.end()) SetDlgItemTextW(window_, button, Wide(keys.Mark(text->second)));
+    }
+}
+
+// A button's caption is the presenter's; what the user typed or left is read off the window.
 std::u16string Win32BanAllowView::ControlText(int control) const {
-    if (window_ != nullptr) return WindowText(GetDlgItem(window_, control));
+    if (window_ != nullptr && !IsButton(control)) return WindowText(GetDlgItem(window_, control));
     const auto found = texts_.find(control);
     return found == texts_.end() ? std::u16string() : found->second;
 }
@@ -129,7 +149,10 @@ void Win32BanAllowView::Initialise(HWND window) {
         SendDlgItemMessageW(window, control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     }
     SetWindowTextW(window, Wide(title_));
-    for (const auto& [control, text] : texts_) SetDlgItemTextW(window, control, Wide(text));
+    for (const auto& [control, text] : texts_) {
+        if (!IsButton(control)) SetDlgItemTextW(window, control, Wide(text));
+    }
+    ShowButtonCaptions();
     EnableWindow(GetDlgItem(window, IDC_BTNMORE), more_enabled_ ? TRUE : FALSE);
     ban_glyph_ = ButtonGlyph(window, GLYPH_BAN);
     allow_glyph_ = ButtonGlyph(window, GLYPH_ALLOW);

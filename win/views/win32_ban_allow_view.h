@@ -48,6 +48,7 @@ private:
     // A control's text as last set or typed; shown on the control while the window exists.
     void SetControlText(int control, const std::u16string& text);
     std::u16string ControlText(int control) const;
+    void ShowButtonCaptions();
     std::u16string ControlSelection(int control) const;
     void Initialise(HWND window);
     void ApplyHeight();

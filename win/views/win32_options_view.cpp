@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "dialogs/dialog_error.h"
 #include "platform/codepage.h"
 #include "platform/win32/own_module.h"
+#include "win/views/access_keys.h"
 #include "win/views/view_resources.h"
 #include "win/views/view_scope.h"
 
@@ -82,23 +85,25 @@ constexpr std::array<CheckBox, 4> CheckBoxes = {CheckBox::NotInList, CheckBox::N
                                                 CheckBox::Splash};
 
 // The fixed captions the presenter names: a control of a page, or an inner tab of a list page.
+// A button's caption is shown with an access key.
 struct CaptionPlace {
     std::string_view name;
     int page;
     int control;    // 0 for an inner tab
     int inner_tab;  // for an inner tab
+    bool button;
 };
 
 constexpr std::array<CaptionPlace, 9> CaptionPlaces = {{
-    {"PnlGenSet", MainWindow, IDC_PNLGENSET, 0},
-    {"lblAlphabets", LanguagesPage, IDC_LBLALPHABETS, 0},
-    {"BtnScanAddressBook", 5, IDC_BTNSCANADDRESSBOOK, 0},
-    {"btnhelp", MainWindow, IDC_BTNHELP, 0},
-    {"btnClose", MainWindow, IDC_BTNCLOSEOPTIONS, 0},
-    {"tabBlackList", SendersPage, 0, 0},
-    {"tabWhiteList", SendersPage, 0, 1},
-    {"tabBanWords", WordsPage, 0, 0},
-    {"tabProtectWords", WordsPage, 0, 1},
+    {"btnhelp", MainWindow, IDC_BTNHELP, 0, true},
+    {"btnClose", MainWindow, IDC_BTNCLOSEOPTIONS, 0, true},
+    {"PnlGenSet", MainWindow, IDC_PNLGENSET, 0, false},
+    {"lblAlphabets", LanguagesPage, IDC_LBLALPHABETS, 0, false},
+    {"BtnScanAddressBook", 5, IDC_BTNSCANADDRESSBOOK, 0, true},
+    {"tabBlackList", SendersPage, 0, 0, false},
+    {"tabWhiteList", SendersPage, 0, 1, false},
+    {"tabBanWords", WordsPage, 0, 0, false},
+    {"tabProtectWords", WordsPage, 0, 1, false},
 }};
 
 constexpr wchar_t ListTip[] = L"DEL to delete a line";
@@ -424,6 +429,10 @@ void Win32OptionsView::ShowCaption(const std::string& control) {
     const auto place = std::ranges::find(CaptionPlaces, control, &CaptionPlace::name);
     const auto text = state_.captions.find(control);
     if (place == CaptionPlaces.end() || text == state_.captions.end()) return;
+    if (place->button) {
+        ShowButtonCaptions();
+        return;
+    }
     if (place->control != 0) {
         SetWindowTextW(Control(place->page, place->control), Wide(text->second));
         return;
@@ -450,19 +459,48 @@ void Win32OptionsView::ShowRadio(RadioGroup group) {
     EnableWindow(box, radio.enabled ? TRUE : FALSE);
     for (int item = 0; item < place.radios; ++item) {
         HWND button = Control(place.page, place.first_radio + item);
-        const std::u16string caption = At(item) < radio.items.size() ? radio.items[At(item)] : std::u16string();
-        SetWindowTextW(button, Wide(caption));
         SendMessageW(button, BM_SETCHECK, item == radio.index ? BST_CHECKED : BST_UNCHECKED, 0);
         EnableWindow(button, radio.enabled ? TRUE : FALSE);
     }
+    ShowButtonCaptions();
 }
 
 void Win32OptionsView::ShowCheck(CheckBox box) {
     const auto& check = state_.checks[At(box)];
     const CheckPlace place = PlaceOf(box);
-    HWND button = Control(place.page, place.control);
-    SetWindowTextW(button, Wide(check.caption));
-    SendMessageW(button, BM_SETCHECK, check.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Control(place.page, place.control), BM_SETCHECK, check.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowButtonCaptions();
+}
+
+// Every button, radio button and check box with its caption and access key: the frame's
+// buttons choose first, then each page in its tab order among the keys the frame left, since
+// only the shown page's controls answer a key.
+void Win32OptionsView::ShowButtonCaptions() {
+    std::array<std::vector<std::pair<HWND, std::u16string>>, 8> on_page;
+    AccessKeys frame;
+    for (const auto& place : CaptionPlaces) {
+        const auto text = state_.captions.find(std::string(place.name));
+        if (!place.button || text == state_.captions.end()) continue;
+        HWND control = Control(place.page, place.control);
+        if (place.page == MainWindow) SetWindowTextW(control, Wide(frame.Mark(text->second)));
+        else on_page[At(place.page)].emplace_back(control, text->second);
+    }
+    for (const RadioGroup group : RadioGroups) {
+        const auto& items = state_.radios[At(group)].items;
+        const RadioPlace place = PlaceOf(group);
+        for (int item = 0; item < place.radios; ++item) {
+            on_page[At(place.page)].emplace_back(Control(place.page, place.first_radio + item),
+                                                 At(item) < items.size() ? items[At(item)] : std::u16string());
+        }
+    }
+    for (const CheckBox box : CheckBoxes) {
+        const CheckPlace place = PlaceOf(box);
+        on_page[At(place.page)].emplace_back(Control(place.page, place.control), state_.checks[At(box)].caption);
+    }
+    for (const auto& controls : on_page) {
+        AccessKeys keys(frame.Taken());
+        for (const auto& [control, caption] : controls) SetWindowTextW(control, Wide(keys.Mark(caption)));
+    }
 }
 
 void Win32OptionsView::ShowLines(ListEditor editor) {

@@ -76,6 +76,7 @@ private:
     void ShowAlphabet(std::size_t item);
     void ShowRadio(dialogs::RadioGroup group);
     void ShowCheck(dialogs::CheckBox box);
+    void ShowButtonCaptions();
     void ShowLines(dialogs::ListEditor editor);
     void ShowEntry(dialogs::ListEditor editor);
     void ShowCountLabel(dialogs::ListEditor editor);
