@@ -1,6 +1,7 @@
 // The allow/ban dialog on the screen (wine's null display driver), modal: a watcher thread
 // plays the user through Win32 messages while the test's thread runs the dialog.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,12 @@ public:
 private:
     dialogs::BanAllowView& view_;
 };
+
+HIMAGELIST GlyphOf(HWND button) {
+    BUTTON_IMAGELIST images{};
+    SendMessageW(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    return images.himl;
+}
 
 bool Shown(HWND dialog, int control) { return IsWindowVisible(GetDlgItem(dialog, control)) != FALSE; }
 
@@ -165,6 +172,34 @@ TEST_F(BanAllowDialogOnScreen, AccessKeysPressTheButtonsAndFollowTheirCaptions) 
     EXPECT_EQ(less, L"<< &Less");
     EXPECT_EQ(more_caption, u"<< Less");
     EXPECT_EQ(choices.heard, std::vector<std::string>{"allow"});
+}
+
+// Wine runs every monitor at one DPI, so the test sends the message a move to another
+// monitor brings; the view must then make its font and glyphs again.
+TEST_F(BanAllowDialogOnScreen, OnAMonitorOfAnotherDpiTheFontAndTheGlyphsAreMadeAgain) {
+    HGDIOBJ font_before = nullptr, font_after = nullptr;
+    HIMAGELIST glyph_before = nullptr, glyph_after = nullptr;
+    int height_after = 0;
+    {
+        WindowWatcher user([&](HWND dialog) {
+            HWND ban = GetDlgItem(dialog, IDC_BTNBAN);
+            font_before = reinterpret_cast<HGDIOBJ>(SendMessageW(ban, WM_GETFONT, 0, 0));
+            glyph_before = GlyphOf(ban);
+            RECT suggested{};
+            GetWindowRect(dialog, &suggested);
+            SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+            for (int wait = 0; wait < 200 && GlyphOf(ban) == glyph_before; ++wait) Sleep(10);
+            font_after = reinterpret_cast<HGDIOBJ>(SendMessageW(ban, WM_GETFONT, 0, 0));
+            glyph_after = GlyphOf(ban);
+            height_after = OuterHeight(dialog);
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        });
+        view.ShowModal();
+    }
+    EXPECT_NE(glyph_after, glyph_before);
+    EXPECT_NE(font_after, font_before);
+    EXPECT_EQ(GetObjectType(font_before), 0u) << "the font of the old DPI is deleted";
+    EXPECT_EQ(height_after, 150);
 }
 
 TEST_F(BanAllowDialogOnScreen, EscClosesWithoutChoosingAndWhatTheUserTypedStaysReadable) {

@@ -259,6 +259,39 @@ TEST_F(OptionsDialogOnScreen, EachPageHasItsOwnAccessKeysBesideTheFramesAndTheyP
     EXPECT_EQ(view.RadioIndex(RadioGroup::ReportingMode), 1);
 }
 
+// Wine runs every monitor at one DPI: the test sends what a move to another monitor brings.
+TEST_F(OptionsDialogOnScreen, OnAMonitorOfAnotherDpiTheIconsAndFontsAreMadeAgainAndThePagesFitTheirArea) {
+    HIMAGELIST icons_before = nullptr, icons_after = nullptr;
+    HGDIOBJ font_before = nullptr, font_after = nullptr;
+    int icon_count = 0;
+    bool page_on_area = false;
+    {
+        WindowWatcher user([&](HWND dialog) {
+            HWND topics = GetDlgItem(dialog, IDC_LISTVIEW1);
+            icons_before = ListView_GetImageList(topics, LVSIL_SMALL);
+            font_before = reinterpret_cast<HGDIOBJ>(SendMessageW(topics, WM_GETFONT, 0, 0));
+            RECT suggested{};
+            GetWindowRect(dialog, &suggested);
+            SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+            for (int wait = 0; wait < 200 && ListView_GetImageList(topics, LVSIL_SMALL) == icons_before; ++wait) Sleep(10);
+            icons_after = ListView_GetImageList(topics, LVSIL_SMALL);
+            icon_count = ImageList_GetImageCount(icons_after);
+            font_after = reinterpret_cast<HGDIOBJ>(SendMessageW(topics, WM_GETFONT, 0, 0));
+            RECT area{}, page{};
+            GetWindowRect(GetDlgItem(dialog, IDC_PAGEAREA), &area);
+            GetWindowRect(PagesOf(dialog)[0], &page);
+            page_on_area = EqualRect(&area, &page) != FALSE;
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        });
+        view.ShowModal();
+    }
+    EXPECT_NE(icons_after, icons_before);
+    EXPECT_EQ(icon_count, 8);
+    EXPECT_NE(font_after, font_before);
+    EXPECT_EQ(GetObjectType(font_before), 0u) << "the font of the old DPI is deleted";
+    EXPECT_TRUE(page_on_area);
+}
+
 TEST_F(OptionsDialogOnScreen, TheListEditorsReportPressesClicksKeysAndTheirInnerTab) {
     bool second_editor_shown = false;
     {

@@ -35,6 +35,11 @@ INT_PTR CALLBACK ViewDialogProcedure(HWND window, UINT message, WPARAM wparam, L
     return view == nullptr ? FALSE : view->Handle(window, message, wparam, lparam);
 }
 
+// A view's window moved to a monitor of another DPI: the view posts this to itself on
+// WM_DPICHANGED and, once the dialog manager has scaled the template's controls and font,
+// makes its own fonts, glyphs and pixel-placed parts again for the new DPI.
+constexpr UINT ViewDpiChanged = WM_APP + 1;
+
 // A modal result as a dialog's end code, and back: OK, No, and Cancel for anything else.
 INT_PTR DialogCodeOf(dialogs::ModalResult result) noexcept;
 dialogs::ModalResult ModalResultOf(INT_PTR code) noexcept;

@@ -41,22 +41,27 @@ void Win32AboutView::Initialise(HWND window) {
     window_ = window;
     SetWindowTextW(window, Wide(title_));
     picture_ = LoadPicture(IDB_ABOUT);
-    button_font_ = Font(DialogFontIn(window, char_set_, false));
-    name_font_ = Font(DialogFontIn(window, DEFAULT_CHARSET, true, 2.6));
-    tagline_font_ = Font(DialogFontIn(window, DEFAULT_CHARSET, false, 1.2));
-
-    RECT frame{0, 0, Scaled(window, PictureWidth), Scaled(window, PictureHeight)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE);
-    HWND button = GetDlgItem(window, IDC_BTNGOTOWEB);
-    SetWindowTextW(button, Wide(button_caption_));
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(button_font_.Get()), FALSE);
-    SetWindowPos(button, nullptr, Scaled(window, PictureWidth - Margin - ButtonWidth),
-                 Scaled(window, PictureHeight - Margin - ButtonHeight), Scaled(window, ButtonWidth),
-                 Scaled(window, ButtonHeight), SWP_NOZORDER);
+    SetDlgItemTextW(window, IDC_BTNGOTOWEB, Wide(button_caption_));
+    LayOut();
     SendMessageW(window, DM_REPOSITION, 0, 0);
     if (close_after_) SetTimer(window, CloseTimer, static_cast<UINT>(close_after_->count()), nullptr);
+}
+
+// The window fits the picture at the monitor's DPI, the button sits at its lower right.
+void Win32AboutView::LayOut() {
+    button_font_ = Font(DialogFontIn(window_, char_set_, false));
+    name_font_ = Font(DialogFontIn(window_, DEFAULT_CHARSET, true, 2.6));
+    tagline_font_ = Font(DialogFontIn(window_, DEFAULT_CHARSET, false, 1.2));
+    RECT frame{0, 0, Scaled(window_, PictureWidth), Scaled(window_, PictureHeight)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE);
+    HWND button = GetDlgItem(window_, IDC_BTNGOTOWEB);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(button_font_.Get()), FALSE);
+    SetWindowPos(button, nullptr, Scaled(window_, PictureWidth - Margin - ButtonWidth),
+                 Scaled(window_, PictureHeight - Margin - ButtonHeight), Scaled(window_, ButtonWidth),
+                 Scaled(window_, ButtonHeight), SWP_NOZORDER);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void Win32AboutView::Paint() {
@@ -89,6 +94,12 @@ INT_PTR Win32AboutView::Handle(HWND window, UINT message, WPARAM wparam, LPARAM)
             return TRUE;
         case WM_PAINT:
             Paint();
+            return TRUE;
+        case WM_DPICHANGED:
+            PostMessageW(window, ViewDpiChanged, 0, 0);
+            return FALSE;
+        case ViewDpiChanged:
+            LayOut();
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wparam) == IDC_BTNGOTOWEB && HIWORD(wparam) == BN_CLICKED) {

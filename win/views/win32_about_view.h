@@ -27,6 +27,7 @@ public:
 
 private:
     void Initialise(HWND window);
+    void LayOut();
     void Paint();
 
     platform::Diagnostics& diagnostics_;

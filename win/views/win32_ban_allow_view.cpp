@@ -144,24 +144,29 @@ void Win32BanAllowView::CloseWith(dialogs::ModalResult result) {
 
 void Win32BanAllowView::Initialise(HWND window) {
     window_ = window;
-    font_ = Font(DialogFontIn(window, char_set_, false));
-    for (const int control : TextControls) {
-        SendDlgItemMessageW(window, control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    }
     SetWindowTextW(window, Wide(title_));
     for (const auto& [control, text] : texts_) {
         if (!IsButton(control)) SetDlgItemTextW(window, control, Wide(text));
     }
     ShowButtonCaptions();
     EnableWindow(GetDlgItem(window, IDC_BTNMORE), more_enabled_ ? TRUE : FALSE);
-    ban_glyph_ = ButtonGlyph(window, GLYPH_BAN);
-    allow_glyph_ = ButtonGlyph(window, GLYPH_ALLOW);
-    SetButtonGlyph(GetDlgItem(window, IDC_BTNBAN), ban_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_TOP);
-    SetButtonGlyph(GetDlgItem(window, IDC_BTNALLOW), allow_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_TOP);
     SetWindowSubclass(GetDlgItem(window, IDC_MEMO1), &BodyPaneProcedure, BodyPaneSubclass,
                       reinterpret_cast<DWORD_PTR>(this));
-    ApplyHeight();
+    ApplyDpi();
     SendMessageW(window, DM_REPOSITION, 0, 0);
+}
+
+// The font in the language's character set, the glyphs and the height, for the monitor's DPI.
+void Win32BanAllowView::ApplyDpi() {
+    font_ = Font(DialogFontIn(window_, char_set_, false));
+    for (const int control : TextControls) {
+        SendDlgItemMessageW(window_, control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    }
+    ban_glyph_ = ButtonGlyph(window_, GLYPH_BAN);
+    allow_glyph_ = ButtonGlyph(window_, GLYPH_ALLOW);
+    SetButtonGlyph(GetDlgItem(window_, IDC_BTNBAN), ban_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_TOP);
+    SetButtonGlyph(GetDlgItem(window_, IDC_BTNALLOW), allow_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_TOP);
+    ApplyHeight();
 }
 
 // The entry and the body pane as the user left them, for the presenter to read afterwards.
@@ -195,6 +200,12 @@ INT_PTR Win32BanAllowView::Handle(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
             return reinterpret_cast<INT_PTR>(background_.Get());
+        case WM_DPICHANGED:
+            PostMessageW(window, ViewDpiChanged, 0, 0);
+            return FALSE;
+        case ViewDpiChanged:
+            ApplyDpi();
+            return TRUE;
         case WM_DESTROY:
             RemoveWindowSubclass(GetDlgItem(window, IDC_MEMO1), &BodyPaneProcedure, BodyPaneSubclass);
             KeepTexts();

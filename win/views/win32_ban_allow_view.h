@@ -49,6 +49,7 @@ private:
     void SetControlText(int control, const std::u16string& text);
     std::u16string ControlText(int control) const;
     void ShowButtonCaptions();
+    void ApplyDpi();
     std::u16string ControlSelection(int control) const;
     void Initialise(HWND window);
     void ApplyHeight();

@@ -265,13 +265,11 @@ void Win32OptionsView::Initialise(HWND window) {
     window_ = window;
     updating_ = true;
     CreatePages();
-    ApplyFonts();
     FillTopicList();
+    ApplyDpi();
     FillAlphabetList();
     AddListTips();
     banner_picture_ = LoadPicture(IDB_BANNER);
-    rescan_glyph_ = ButtonGlyph(window_, GLYPH_RESCAN);
-    SetButtonGlyph(Control(5, IDC_BTNSCANADDRESSBOOK), rescan_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_LEFT);
     for (int list_page : {SendersPage, WordsPage}) {
         HWND tabs = Control(list_page, IDC_INNERTABS);
         for (int tab = 0; tab < 2; ++tab) {
@@ -296,12 +294,7 @@ void Win32OptionsView::Initialise(HWND window) {
     SendMessageW(window, DM_REPOSITION, 0, 0);
 }
 
-// The pages lie over the page area, in the tab order after the topic list.
 void Win32OptionsView::CreatePages() {
-    RECT area;
-    GetWindowRect(GetDlgItem(window_, IDC_PAGEAREA), &area);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
-    HWND before = GetDlgItem(window_, IDC_LISTVIEW1);
     for (std::size_t page = 0; page < pages_.size(); ++page) {
         HWND made = CreateDialogParamW(platform::OwnModule(), MAKEINTRESOURCEW(PageTemplates[page]), window_,
                                        &ViewDialogProcedure<Win32OptionsView>, reinterpret_cast<LPARAM>(this));
@@ -310,8 +303,6 @@ void Win32OptionsView::CreatePages() {
                                        std::to_string(GetLastError()) + ")");
         }
         pages_[page] = made;
-        SetWindowPos(made, before, area.left, area.top, area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE);
-        before = made;
     }
     for (std::size_t editor = 0; editor < dialogs::ListEditorCount; ++editor) {
         const auto which = static_cast<ListEditor>(editor);
@@ -320,6 +311,40 @@ void Win32OptionsView::CreatePages() {
         SetWindowSubclass(EditorControl(which, IDC_LIST_FIRST), &EditorControlProcedure, ListSubclass + editor,
                           reinterpret_cast<DWORD_PTR>(this));
     }
+}
+
+// The pages lie over the page area, in the tab order after the topic list.
+void Win32OptionsView::PlacePages() {
+    RECT area;
+    GetWindowRect(GetDlgItem(window_, IDC_PAGEAREA), &area);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
+    HWND before = GetDlgItem(window_, IDC_LISTVIEW1);
+    for (HWND page : pages_) {
+        SetWindowPos(page, before, area.left, area.top, area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE);
+        before = page;
+    }
+}
+
+// What the dialog manager does not scale for a new DPI: the fonts of the language's character
+// set, the topic icons, the rescan glyph, and the pages over their scaled area.
+void Win32OptionsView::ApplyDpi() {
+    ApplyFonts();
+    SetTopicIcons();
+    rescan_glyph_ = ButtonGlyph(window_, GLYPH_RESCAN);
+    SetButtonGlyph(Control(5, IDC_BTNSCANADDRESSBOOK), rescan_glyph_.Get(), BUTTON_IMAGELIST_ALIGN_LEFT);
+    PlacePages();
+}
+
+void Win32OptionsView::SetTopicIcons() {
+    HWND topics = GetDlgItem(window_, IDC_LISTVIEW1);
+    // The list destroys the image list it holds when it goes, but not one it is given instead.
+    if (HIMAGELIST before = ListView_SetImageList(topics, StripImageList(window_, IDB_TOPICS16, IDB_TOPICS32, PageCount),
+                                                  LVSIL_SMALL)) {
+        ImageList_Destroy(before);
+    }
+    RECT client;
+    GetClientRect(topics, &client);
+    ListView_SetColumnWidth(topics, 0, client.right);
 }
 
 void Win32OptionsView::ApplyFonts() {
@@ -336,14 +361,7 @@ void Win32OptionsView::FillTopicList() {
     HWND topics = GetDlgItem(window_, IDC_LISTVIEW1);
     ListView_SetExtendedListViewStyle(topics, LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT |
                                                   LVS_EX_DOUBLEBUFFER);
-    HIMAGELIST icons = StripImageList(window_, IDB_TOPICS16, IDB_TOPICS32, PageCount);
-    // The list owns its image list and destroys it with itself.
-    ListView_SetImageList(topics, icons, LVSIL_SMALL);
-    RECT client;
-    GetClientRect(topics, &client);
     LVCOLUMNW column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = client.right;
     ListView_InsertColumn(topics, 0, &column);
     for (int topic = 0; topic < PageCount; ++topic) {
         LVITEMW item{};
@@ -704,6 +722,12 @@ INT_PTR Win32OptionsView::Handle(HWND window, UINT message, WPARAM wparam, LPARA
             SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
             return reinterpret_cast<INT_PTR>(banner_brush_.Get());
         }
+        case WM_DPICHANGED:
+            if (window == window_) PostMessageW(window, ViewDpiChanged, 0, 0);
+            return FALSE;
+        case ViewDpiChanged:
+            ApplyDpi();
+            return TRUE;
         case WM_DESTROY:
             if (window == window_) updating_ = true;  // the controls go; the state stays
             return FALSE;

@@ -62,6 +62,9 @@ private:
 
     void Initialise(HWND window);
     void CreatePages();
+    void PlacePages();
+    void ApplyDpi();
+    void SetTopicIcons();
     void ApplyFonts();
     void FillTopicList();
     void FillAlphabetList();

@@ -42,6 +42,7 @@ Win32ProgressView::~Win32ProgressView() { Close(); }
 void Win32ProgressView::SetEvents(dialogs::ProgressViewEvents* events) { events_ = events; }
 
 void Win32ProgressView::SetCharSet(std::uint8_t char_set) {
+    char_set_ = char_set;
     Font regular(DialogFontIn(window_, char_set, false));
     Font bold(DialogFontIn(window_, char_set, true));
     for (const int control : {IDC_ST, IDC_BTNCANCEL}) {
@@ -117,6 +118,13 @@ INT_PTR Win32ProgressView::Handle(HWND window, UINT message, WPARAM wparam, LPAR
             return FALSE;
         case WM_PAINT:
             Paint(window);
+            return TRUE;
+        case WM_DPICHANGED:
+            PostMessageW(window, ViewDpiChanged, 0, 0);
+            return FALSE;
+        case ViewDpiChanged:  // the fonts again; the picture is placed for the DPI as it is painted
+            SetCharSet(char_set_);
+            InvalidateRect(window, nullptr, TRUE);
             return TRUE;
         case WM_CLOSE:
             ShowWindow(window_, SW_HIDE);  // the close box hides; the command destroys the window

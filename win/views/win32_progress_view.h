@@ -55,6 +55,7 @@ private:
     HWND window_ = nullptr;
     dialogs::ProgressViewEvents* events_ = nullptr;
     Brush background_;
+    std::uint8_t char_set_ = 1;  // DEFAULT_CHARSET
     Font regular_font_;
     Font bold_font_;
     Bitmap picture_;
