@@ -6,6 +6,7 @@
 #include "rules/clue_collector.h"
 #include "rules/fisher_combining.h"
 #include "rules/rate_scale.h"
+#include "rules/token_hash.h"
 #include "rules/tokenizer.h"
 #include "rules/verdict_text.h"
 
@@ -42,6 +43,37 @@ void Engine::Unload() noexcept {
     collector_.reset();
     table_ = TokenTable();
     parameters_ = {};
+    lessons_ = Lessons();
+}
+
+bool Engine::Learn(std::string_view text, bool spam) {
+    if (!HasData()) return false;
+    const std::uint64_t key = TokenHash(text);
+    const std::optional<bool> learnt = lessons_.LearntAs(key);
+    if (learnt == spam) return false;
+    const TokenSet tokens = TokenSetOf(text);
+    if (learnt) {
+        Count(tokens, *learnt, -1);
+        lessons_.Unlearn(key, tokens);
+    }
+    Count(tokens, spam, 1);
+    lessons_.Learn(key, tokens, spam);
+    return true;
+}
+
+bool Engine::Unlearn(std::string_view text, bool spam) {
+    if (!HasData()) return false;
+    const std::uint64_t key = TokenHash(text);
+    if (lessons_.LearntAs(key) != spam) return false;
+    const TokenSet tokens = TokenSetOf(text);
+    Count(tokens, spam, -1);
+    lessons_.Unlearn(key, tokens);
+    return true;
+}
+
+void Engine::Count(const TokenSet& tokens, bool spam, int step) {
+    table_.CountMessage(spam, step);
+    for (const std::uint64_t token : tokens) table_.CountToken(token, spam, step);
 }
 
 Engine::Rating Engine::Rate(std::string_view text) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "rules/dictionary.h"
+#include "rules/lessons.h"
 #include "rules/token_table.h"
 
 namespace tarn::rules {
@@ -43,10 +44,21 @@ public:
     // Rates the text and writes the verdict into `verdict`: empty without a dictionary.
     unsigned char Analyze(std::string_view text, std::span<char> verdict);
 
+    // The user's lessons: the text's tokens count once more as spam (or ham) in every later
+    // rating. A text counts once however often it is learnt; learnt as the other kind, it
+    // moves there. Unlearn takes back a text that was learnt as that kind, and nothing else.
+    // Without a dictionary there is nothing to learn into. Both return whether anything changed.
+    bool Learn(std::string_view text, bool spam);
+    bool Unlearn(std::string_view text, bool spam);
+    const Lessons& Taught() const noexcept { return lessons_; }
+
 private:
+    void Count(const TokenSet& tokens, bool spam, int step);
+
     ClassifierParameters parameters_;
     TokenTable table_;
     std::unique_ptr<ClueCollector> collector_;
+    Lessons lessons_;
     std::size_t used_clues_ = 0;
 };
 

@@ -1,28 +1,75 @@
 #include "rules/token_table.h"
 
-#include <algorithm>
-
 namespace tarn::rules {
 
-double TokenProbability(std::uint32_t ham, std::uint32_t spam, const Dictionary& dictionary) noexcept {
-    const ClassifierParameters& p = dictionary.parameters;
-    const double ham_share = static_cast<double>(ham) / dictionary.ham_messages;
-    const double spam_share = static_cast<double>(spam) / dictionary.spam_messages;
+namespace {
+
+void Step(std::uint32_t& count, int step) noexcept {
+    if (step > 0) ++count;
+    else if (count > 0) --count;
+}
+
+// At most half full, so that a lookup of an absent key meets an empty slot soon.
+std::size_t CapacityFor(std::size_t tokens) {
+    std::size_t capacity = 16;
+    while (capacity < 2 * tokens) capacity *= 2;
+    return capacity;
+}
+
+}  // namespace
+
+double TokenProbability(std::uint32_t ham, std::uint32_t spam, std::uint32_t ham_messages,
+                        std::uint32_t spam_messages, const ClassifierParameters& p) noexcept {
+    const double ham_share = static_cast<double>(ham) / ham_messages;
+    const double spam_share = static_cast<double>(spam) / spam_messages;
     const double seen = static_cast<double>(ham) + spam;
     const double spam_ratio = spam_share / (ham_share + spam_share);
     return (p.unknown_strength * p.unknown_probability + seen * spam_ratio) / (p.unknown_strength + seen);
 }
 
-TokenTable::TokenTable(const Dictionary& dictionary) : size_(dictionary.tokens.size()) {
-    // At most half full, so that a lookup of an absent key meets an empty slot soon.
-    std::size_t capacity = 16;
-    while (capacity < 2 * size_) capacity *= 2;
-    slots_.assign(capacity, Slot{});
-    mask_ = capacity - 1;
+TokenTable::TokenTable(const Dictionary& dictionary)
+    : parameters_(dictionary.parameters),
+      ham_messages_(dictionary.ham_messages),
+      spam_messages_(dictionary.spam_messages),
+      slots_(CapacityFor(dictionary.tokens.size())),
+      mask_(slots_.size() - 1),
+      size_(dictionary.tokens.size()) {
     for (const TokenCounts& token : dictionary.tokens) {
         std::size_t slot = token.hash & mask_;
-        while (slots_[slot].check != 0) slot = (slot + 1) & mask_;
-        slots_[slot] = {CheckOf(token.hash), static_cast<float>(TokenProbability(token.ham, token.spam, dictionary))};
+        while (slots_[slot].hash != 0) slot = (slot + 1) & mask_;
+        slots_[slot] = {token.hash, token.ham, token.spam};
+    }
+}
+
+void TokenTable::CountMessage(bool spam, int step) noexcept { Step(spam ? spam_messages_ : ham_messages_, step); }
+
+void TokenTable::CountToken(std::uint64_t hash, bool spam, int step) {
+    if (hash == 0) return;
+    Slot& entry = SlotFor(hash);
+    Step(spam ? entry.spam : entry.ham, step);
+}
+
+// The token's slot, made when the table does not hold it yet.
+TokenTable::Slot& TokenTable::SlotFor(std::uint64_t hash) {
+    if (2 * (size_ + 1) > slots_.size()) Grow();
+    std::size_t slot = hash & mask_;
+    for (; slots_[slot].hash != 0; slot = (slot + 1) & mask_) {
+        if (slots_[slot].hash == hash) return slots_[slot];
+    }
+    ++size_;
+    slots_[slot].hash = hash;
+    return slots_[slot];
+}
+
+void TokenTable::Grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(CapacityFor(size_ + 1), Slot{});
+    mask_ = slots_.size() - 1;
+    for (const Slot& entry : old) {
+        if (entry.hash == 0) continue;
+        std::size_t slot = entry.hash & mask_;
+        while (slots_[slot].hash != 0) slot = (slot + 1) & mask_;
+        slots_[slot] = entry;
     }
 }
 

@@ -8,42 +8,58 @@
 
 namespace tarn::rules {
 
-// Robinson's f(w) of a token seen in `ham` of the dictionary's ham messages and `spam` of its
-// spam messages (see ClassifierParameters).
-double TokenProbability(std::uint32_t ham, std::uint32_t spam, const Dictionary& dictionary) noexcept;
+// Robinson's f(w) of a token seen in `ham` of `ham_messages` ham messages and in `spam` of
+// `spam_messages` spam messages (see ClassifierParameters).
+double TokenProbability(std::uint32_t ham, std::uint32_t spam, std::uint32_t ham_messages,
+                        std::uint32_t spam_messages, const ClassifierParameters& parameters) noexcept;
+inline double TokenProbability(std::uint32_t ham, std::uint32_t spam, const Dictionary& dictionary) noexcept {
+    return TokenProbability(ham, spam, dictionary.ham_messages, dictionary.spam_messages, dictionary.parameters);
+}
 
-// The spam probability of every token of a dictionary, by key, in an open-addressing table
-// built once: a lookup reads one or two slots and allocates nothing. A slot keeps 8 bytes, so
-// that the table of a dictionary stays in the processor's caches: the key's low bits choose
-// the slot and its high 32 bits are kept to tell keys apart there. A token missing from the
-// dictionary may thus be taken for one that is in it when both keys agree in those 48 bits
-// or more: about once in 10^9 lookups, once in several million messages.
+// The ham and spam counts of every token the engine knows, by key, with the message counts
+// they are shares of, in an open-addressing table: a lookup reads one or two slots and
+// allocates nothing. A token's probability is worked out from the counts at each lookup, so
+// that a lesson (a message counted once more or once less) rates every later text at once.
 class TokenTable {
 public:
     TokenTable() = default;
     explicit TokenTable(const Dictionary& dictionary);
 
-    // The token's probability, or a negative value when the dictionary does not hold it.
+    // The token's probability, or a negative value when no message held it.
     float Probability(std::uint64_t hash) const noexcept {
-        const std::uint32_t check = CheckOf(hash);
         for (std::size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
             const Slot& entry = slots_[slot];
-            if (entry.check == check) return entry.probability;
-            if (entry.check == 0) return -1.0f;
+            if (entry.hash == hash) return ProbabilityOf(entry);
+            if (entry.hash == 0) return -1.0f;
         }
     }
+
+    // One message of the kind more (`step` 1) or less (-1), and each of its different tokens
+    // with it. Counts never go below 0.
+    void CountMessage(bool spam, int step) noexcept;
+    void CountToken(std::uint64_t hash, bool spam, int step);
+
+    std::uint32_t HamMessages() const noexcept { return ham_messages_; }
+    std::uint32_t SpamMessages() const noexcept { return spam_messages_; }
     std::size_t Size() const noexcept { return size_; }
     std::size_t MemoryBytes() const noexcept { return slots_.capacity() * sizeof(Slot); }
 
 private:
     struct Slot {
-        std::uint32_t check = 0;  // 0: empty
-        float probability = 0.0f;
+        std::uint64_t hash = 0;  // 0: empty (no token has the key 0)
+        std::uint32_t ham = 0;
+        std::uint32_t spam = 0;
     };
-    static std::uint32_t CheckOf(std::uint64_t hash) noexcept {
-        const auto check = static_cast<std::uint32_t>(hash >> 32);
-        return check != 0 ? check : 1;
+    float ProbabilityOf(const Slot& entry) const noexcept {
+        if (entry.ham == 0 && entry.spam == 0) return -1.0f;  // every message that held it was unlearnt
+        return static_cast<float>(TokenProbability(entry.ham, entry.spam, ham_messages_, spam_messages_, parameters_));
     }
+    Slot& SlotFor(std::uint64_t hash);
+    void Grow();
+
+    ClassifierParameters parameters_;
+    std::uint32_t ham_messages_ = 0;
+    std::uint32_t spam_messages_ = 0;
     // Never empty: a table without tokens still has a free slot for lookups to stop at.
     std::vector<Slot> slots_ = std::vector<Slot>(1);
     std::size_t mask_ = 0;

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 #include <string>
 
 #include "tools/train/cross_validation.h"
 #include "tools/train/dictionary_training.h"
 #include "tools/train/fold_assignment.h"
+#include "tools/train/message_stream.h"
+#include "tools/train/online_evaluation.h"
 #include "tools/train/train_command_line.h"
 
 namespace tarn::tools::train {
@@ -28,6 +31,7 @@ TEST(TrainCommandLine, TakesSeveralMailboxesPerKindAndTheParameters) {
     EXPECT_EQ(ParseTrainCommandLine({"cross-validate", "--ham", "a", "--spam", "b", "--folds", "5"}).folds, 5u);
     EXPECT_EQ(ParseTrainCommandLine({"cross-validate", "--ham", "a", "--spam", "b", "--by-correspondent"}).dealing,
               FoldDealing::ByCorrespondent);
+    EXPECT_TRUE(ParseTrainCommandLine({"evaluate", "--dictionary", "d", "--online", "--ham", "a", "--spam", "b"}).online);
     EXPECT_EQ(ParseTrainCommandLine({}).command, Command::Help);
 }
 
@@ -43,7 +47,8 @@ TEST(TrainCommandLine, RefusesWhatItCannotFollow) {
              {"cross-validate", "--ham", "a", "--spam", "b", "--ham-cutoff", "0.95", "--spam-cutoff", "0.9"},
              {"cross-validate", "--ham", "a", "--spam", "b", "--strength", "x"},
              {"cross-validate", "--ham", "a", "--spam", "b", "--strength"},
-             {"cross-validate", "--ham", "a", "--spam", "b", "--colour", "red"}}) {
+             {"cross-validate", "--ham", "a", "--spam", "b", "--colour", "red"},
+             {"build", "--ham", "a", "--spam", "b", "--out", "x", "--online"}}) {
         EXPECT_THROW(ParseTrainCommandLine(wrong), UsageError) << wrong[0];
     }
 }
@@ -143,6 +148,62 @@ TEST(DealFolds, ByCorrespondentKeepsAListInOneFoldAndDealsSpamInBlocks) {
     // Interleaved, the list's messages spread over every fold.
     const auto interleaved = DealFolds(messages, 3, FoldDealing::Interleaved);
     EXPECT_NE(interleaved[0], interleaved[3]);
+}
+
+TEST(StreamOrder, ShufflesTheMessagesSortedByFileNameTheSameWayWhateverOrderTheyWereReadIn) {
+    std::vector<LabelledMessage> messages;
+    for (int n = 0; n < 40; ++n) {
+        const std::string name = std::to_string(1000 + n) + ".txt";
+        messages.push_back({"box", (n % 2 == 0 ? "ham/" : "spam/") + name, "text " + name, n % 2 == 1});
+    }
+    const auto order = StreamOrder(messages);
+    std::vector<std::size_t> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<std::size_t> all(messages.size());
+    std::iota(all.begin(), all.end(), std::size_t{0});
+    EXPECT_EQ(sorted, all) << "every message once";
+    EXPECT_NE(order, all) << "shuffled";
+
+    // Read in another order (spam first, reversed), the stream is the same messages in the same order.
+    std::vector<LabelledMessage> reread(messages.rbegin(), messages.rend());
+    const auto again = StreamOrder(reread);
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        EXPECT_EQ(reread[again[at]].source, messages[order[at]].source);
+    }
+    EXPECT_NE(StreamOrder(messages, StreamSeed + 1), order);
+}
+
+rules::Dictionary SmallShippedDictionary() {
+    std::vector<LabelledMessage> training;
+    for (int n = 0; n < 20; ++n) {
+        training.push_back(Message("Subject: minutes\r\n\r\nmeeting agenda minutes project", false));
+        training.push_back(Message("Subject: offer\r\n\r\ncasino bonus winner jackpot", true));
+    }
+    return TrainDictionary(training, {});
+}
+
+TEST(EvaluateOnline, CorrectsEachWrongOrUnsureVerdictOnceSoThatTheNextOfItsKindIsCaught) {
+    rules::Engine engine;
+    ASSERT_TRUE(engine.Use(SmallShippedDictionary()));
+    // A new campaign the dictionary never saw, four times over, and ham of the known kind.
+    std::vector<LabelledMessage> stream;
+    for (int n = 0; n < 4; ++n) {
+        stream.push_back(Message("Subject: replica watches\r\n\r\nreplica rolex watches cheapest shipping " +
+                                     std::to_string(n),
+                                 true));
+        stream.push_back(Message("Subject: minutes\r\n\r\nmeeting agenda minutes " + std::to_string(n), false));
+    }
+    std::vector<std::size_t> order(stream.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const OnlineFigures figures = EvaluateOnline(engine, stream, order);
+    EXPECT_EQ(figures.corrections, 1u) << "only the first of the campaign was missed";
+    EXPECT_EQ(figures.whole.spam, 4u);
+    EXPECT_EQ(figures.whole.spam_caught, 3u);
+    EXPECT_EQ(figures.whole.ham, 4u);
+    EXPECT_EQ(figures.whole.ham_judged_spam, 0u);
+    EXPECT_EQ(figures.second_half.spam, 2u);
+    EXPECT_EQ(figures.second_half.spam_caught, 2u);
+    EXPECT_EQ(engine.Taught().Messages().spam, 1u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "tools/train/cross_validation.h"
 #include "tools/train/evaluation.h"
 #include "tools/train/labelled_messages.h"
+#include "tools/train/online_evaluation.h"
 #include "tools/train/train_command_line.h"
 
 namespace {
@@ -62,7 +63,8 @@ int main(int argc, char** argv) {
                 done = true;
                 break;
             case Command::Evaluate:
-                done = Evaluate(command.dictionary, messages, std::cout);
+                done = command.online ? EvaluateOnline(command.dictionary, messages, std::cout)
+                                      : Evaluate(command.dictionary, messages, std::cout);
                 break;
             case Command::Help:
                 break;

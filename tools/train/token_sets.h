@@ -1,18 +1,16 @@
 #pragma once
 
-#include <cstdint>
-#include <string_view>
 #include <vector>
 
+#include "rules/token_set.h"
 #include "tools/train/labelled_messages.h"
 
 namespace tarn::tools::train {
 
-// The different tokens of one message, by key, ascending: what training counts.
-using TokenSet = std::vector<std::uint64_t>;
+using rules::TokenSet;
+using rules::TokenSetOf;
 
-// The token set of a screening text, as the engine tokenizes it.
-TokenSet TokenSetOf(std::string_view screening_text);
+// The token set of every message, as the engine tokenizes it.
 std::vector<TokenSet> TokenSetsOf(const std::vector<LabelledMessage>& messages);
 
 }  // namespace tarn::tools::train

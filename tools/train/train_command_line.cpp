@@ -35,6 +35,7 @@ void Check(const TrainCommandLine& command) {
     if (command.command == Command::Evaluate && command.dictionary.empty()) {
         throw UsageError("evaluate needs --dictionary FILE");
     }
+    if (command.online && command.command != Command::Evaluate) throw UsageError("--online is an option of evaluate");
     if (command.folds < 2) throw UsageError("--folds takes 2 or more");
     const auto& p = command.training.parameters;
     if (!(p.unknown_strength > 0) || !(p.unknown_probability > 0 && p.unknown_probability < 1) ||
@@ -70,6 +71,10 @@ TrainCommandLine ParseTrainCommandLine(const std::vector<std::string_view>& argu
         }
         if (argument == "--by-correspondent") {
             command.dealing = FoldDealing::ByCorrespondent;
+            continue;
+        }
+        if (argument == "--online") {
+            command.online = true;
             continue;
         }
         if (i + 1 == arguments.size()) throw UsageError(std::string(argument) + " needs a value");
@@ -112,9 +117,13 @@ std::string_view TrainUsageText() {
       the ham judged spam and spam missed for a range of score cutoffs. The folds interleave
       the messages; with --by-correspondent each ham fold holds out whole mailing lists and
       senders and each spam fold a block of the spam in mailbox order, as new mail would.
-  tarnrules-train evaluate --dictionary FILE --ham DIR... --spam DIR...
+  tarnrules-train evaluate --dictionary FILE --ham DIR... --spam DIR... [--online]
       Rates the mail with the dictionary as the engine library does: ham judged spam (rate 50
-      or more), spam caught, unsure (rate 30 to 49), and the time of a rating.
+      or more), spam caught, unsure (rate 30 to 49), and the time of a rating. With --online
+      the messages arrive one at a time in the project's fixed stream order (sorted by file
+      name, then shuffled with a fixed seed), and after each verdict that was wrong or unsure
+      the engine learns the message's true kind, as a user's correction teaches it; the
+      figures are given for the whole stream and for its second half.
 
 Mailboxes are read as tarn4ol-sim reads them; each message is rated on the screening text the
 add-in builds for it.

@@ -23,6 +23,7 @@ struct TrainCommandLine {
     std::vector<std::filesystem::path> spam;
     std::filesystem::path out;         // build: --out
     std::filesystem::path dictionary;  // evaluate: --dictionary
+    bool online = false;               // evaluate: --online
     unsigned folds = 10;               // cross-validate: --folds
     FoldDealing dealing = FoldDealing::Interleaved;  // cross-validate: --by-correspondent
     TrainingOptions training;          // build and cross-validate

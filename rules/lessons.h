@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+
+#include "rules/token_set.h"
+
+namespace tarn::rules {
+
+// What the user taught the engine, apart from the shipped dictionary: how many messages of
+// each kind, in how many of them each token was seen, and the key of every text learnt with
+// the kind it was learnt as, so that a text counts once and only a learnt text is unlearnt.
+class Lessons {
+public:
+    struct Counts {
+        std::uint32_t ham = 0;
+        std::uint32_t spam = 0;
+    };
+
+    // The kind a text was learnt as (true: spam), if it was.
+    std::optional<bool> LearntAs(std::uint64_t text_key) const;
+    // Records a text with its token set as learnt, or forgets it again.
+    void Learn(std::uint64_t text_key, const TokenSet& tokens, bool spam);
+    void Unlearn(std::uint64_t text_key, const TokenSet& tokens);
+
+    Counts Messages() const noexcept { return messages_; }
+    const std::unordered_map<std::uint64_t, Counts>& Tokens() const noexcept { return tokens_; }
+    const std::unordered_map<std::uint64_t, bool>& Texts() const noexcept { return texts_; }
+
+private:
+    Counts messages_;
+    std::unordered_map<std::uint64_t, Counts> tokens_;
+    std::unordered_map<std::uint64_t, bool> texts_;
+};
+
+}  // namespace tarn::rules

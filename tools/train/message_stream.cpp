@@ -1,0 +1,44 @@
+#include "tools/train/message_stream.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+#include <tuple>
+
+namespace tarn::tools::train {
+
+namespace {
+
+std::string_view FileName(std::string_view source) {
+    const std::size_t slash = source.find_last_of("/\\");
+    return slash == std::string_view::npos ? source : source.substr(slash + 1);
+}
+
+// Steele, Lea and Flood's splitmix64: small, fast, and the same on every platform.
+std::uint64_t SplitMix(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+}  // namespace
+
+std::vector<std::size_t> StreamOrder(const std::vector<LabelledMessage>& messages, std::uint64_t seed) {
+    std::vector<std::size_t> order(messages.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const LabelledMessage& x = messages[a];
+        const LabelledMessage& y = messages[b];
+        return std::tuple(FileName(x.source), std::string_view(x.source), x.spam) <
+               std::tuple(FileName(y.source), std::string_view(y.source), y.spam);
+    });
+    std::uint64_t state = seed;
+    for (std::size_t i = order.size(); i > 1; --i) {
+        const std::size_t j = static_cast<std::size_t>(SplitMix(state) % i);
+        std::swap(order[i - 1], order[j]);
+    }
+    return order;
+}
+
+}  // namespace tarn::tools::train
