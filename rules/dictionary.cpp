@@ -3,9 +3,10 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <string_view>
-#include <system_error>
+
+#include "rules/file_bytes.h"
+#include "rules/little_endian.h"
 
 namespace tarn::rules {
 
@@ -16,24 +17,6 @@ constexpr std::string_view Magic = "TARNDICT";
 constexpr std::uint32_t MaxClues = 300;
 // Far beyond any dictionary (one of 200,000 tokens takes 3 MB); read whole on 32-bit systems too.
 constexpr std::uintmax_t MaxFileSize = std::uintmax_t{256} << 20;
-
-constexpr std::uint64_t FnvOffset = 0xCBF29CE484222325ull;
-constexpr std::uint64_t FnvPrime = 0x100000001B3ull;
-
-std::uint64_t Fnv1a(std::uint64_t hash, std::span<const unsigned char> bytes) noexcept {
-    for (const unsigned char byte : bytes) hash = (hash ^ byte) * FnvPrime;
-    return hash;
-}
-
-void Put(std::vector<unsigned char>& out, std::size_t at, std::uint64_t value, std::size_t bytes) noexcept {
-    for (std::size_t i = 0; i < bytes; ++i) out[at + i] = static_cast<unsigned char>(value >> (8 * i));
-}
-
-std::uint64_t Get(std::span<const unsigned char> in, std::size_t at, std::size_t bytes) noexcept {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < bytes; ++i) value |= std::uint64_t{in[at + i]} << (8 * i);
-    return value;
-}
 
 bool InRange(double value, double low, double high) noexcept {
     return std::isfinite(value) && value >= low && value <= high;
@@ -69,54 +52,54 @@ std::vector<unsigned char> WriteDictionary(const Dictionary& dictionary) {
     std::vector<unsigned char> out(DictionaryHeaderSize + dictionary.tokens.size() * DictionaryRecordSize);
     std::memcpy(out.data(), Magic.data(), Magic.size());
     const ClassifierParameters& p = dictionary.parameters;
-    Put(out, 8, DictionaryFormatVersion, 4);
-    Put(out, 12, DictionaryHeaderSize, 4);
-    Put(out, 16, dictionary.tokens.size(), 4);
-    Put(out, 20, dictionary.ham_messages, 4);
-    Put(out, 24, dictionary.spam_messages, 4);
-    Put(out, 28, p.max_clues, 4);
+    PutLittleEndian(out, 8, DictionaryFormatVersion, 4);
+    PutLittleEndian(out, 12, DictionaryHeaderSize, 4);
+    PutLittleEndian(out, 16, dictionary.tokens.size(), 4);
+    PutLittleEndian(out, 20, dictionary.ham_messages, 4);
+    PutLittleEndian(out, 24, dictionary.spam_messages, 4);
+    PutLittleEndian(out, 28, p.max_clues, 4);
     std::size_t at = 32;
     for (const double value :
          {p.unknown_strength, p.unknown_probability, p.min_strength, p.ham_cutoff, p.spam_cutoff}) {
-        Put(out, at, std::bit_cast<std::uint64_t>(value), 8);
+        PutLittleEndian(out, at, std::bit_cast<std::uint64_t>(value), 8);
         at += 8;
     }
     at = DictionaryHeaderSize;
     for (const TokenCounts& token : dictionary.tokens) {
-        Put(out, at, token.hash, 8);
-        Put(out, at + 8, token.ham, 4);
-        Put(out, at + 12, token.spam, 4);
+        PutLittleEndian(out, at, token.hash, 8);
+        PutLittleEndian(out, at + 8, token.ham, 4);
+        PutLittleEndian(out, at + 12, token.spam, 4);
         at += DictionaryRecordSize;
     }
-    Put(out, DictionaryChecksumOffset, DictionaryChecksum(out), 8);
+    PutLittleEndian(out, DictionaryChecksumOffset, DictionaryChecksum(out), 8);
     return out;
 }
 
 std::optional<Dictionary> ReadDictionary(std::span<const unsigned char> bytes) {
     if (bytes.size() < DictionaryHeaderSize) return std::nullopt;
     if (std::memcmp(bytes.data(), Magic.data(), Magic.size()) != 0) return std::nullopt;
-    if (Get(bytes, 8, 4) != DictionaryFormatVersion || Get(bytes, 12, 4) != DictionaryHeaderSize) return std::nullopt;
-    const std::uint64_t count = Get(bytes, 16, 4);
+    if (GetLittleEndian(bytes, 8, 4) != DictionaryFormatVersion || GetLittleEndian(bytes, 12, 4) != DictionaryHeaderSize) return std::nullopt;
+    const std::uint64_t count = GetLittleEndian(bytes, 16, 4);
     if (bytes.size() != DictionaryHeaderSize + count * DictionaryRecordSize) return std::nullopt;
-    if (Get(bytes, DictionaryChecksumOffset, 8) != DictionaryChecksum(bytes)) return std::nullopt;
+    if (GetLittleEndian(bytes, DictionaryChecksumOffset, 8) != DictionaryChecksum(bytes)) return std::nullopt;
 
     Dictionary dictionary;
-    dictionary.ham_messages = static_cast<std::uint32_t>(Get(bytes, 20, 4));
-    dictionary.spam_messages = static_cast<std::uint32_t>(Get(bytes, 24, 4));
+    dictionary.ham_messages = static_cast<std::uint32_t>(GetLittleEndian(bytes, 20, 4));
+    dictionary.spam_messages = static_cast<std::uint32_t>(GetLittleEndian(bytes, 24, 4));
     ClassifierParameters& p = dictionary.parameters;
-    p.max_clues = static_cast<std::uint32_t>(Get(bytes, 28, 4));
+    p.max_clues = static_cast<std::uint32_t>(GetLittleEndian(bytes, 28, 4));
     std::size_t at = 32;
     for (double* value :
          {&p.unknown_strength, &p.unknown_probability, &p.min_strength, &p.ham_cutoff, &p.spam_cutoff}) {
-        *value = std::bit_cast<double>(Get(bytes, at, 8));
+        *value = std::bit_cast<double>(GetLittleEndian(bytes, at, 8));
         at += 8;
     }
     dictionary.tokens.resize(static_cast<std::size_t>(count));
     at = DictionaryHeaderSize;
     for (TokenCounts& token : dictionary.tokens) {
-        token.hash = Get(bytes, at, 8);
-        token.ham = static_cast<std::uint32_t>(Get(bytes, at + 8, 4));
-        token.spam = static_cast<std::uint32_t>(Get(bytes, at + 12, 4));
+        token.hash = GetLittleEndian(bytes, at, 8);
+        token.ham = static_cast<std::uint32_t>(GetLittleEndian(bytes, at + 8, 4));
+        token.spam = static_cast<std::uint32_t>(GetLittleEndian(bytes, at + 12, 4));
         at += DictionaryRecordSize;
     }
     if (!IsUsable(dictionary)) return std::nullopt;
@@ -124,15 +107,9 @@ std::optional<Dictionary> ReadDictionary(std::span<const unsigned char> bytes) {
 }
 
 std::optional<Dictionary> LoadDictionaryFile(const std::filesystem::path& file) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || size < DictionaryHeaderSize || size > MaxFileSize) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size) return std::nullopt;
-    return ReadDictionary(bytes);
+    const auto bytes = ReadFileBytes(file, DictionaryHeaderSize, MaxFileSize);
+    if (!bytes) return std::nullopt;
+    return ReadDictionary(*bytes);
 }
 
 }  // namespace tarn::rules

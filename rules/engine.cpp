@@ -61,6 +61,15 @@ bool Engine::Learn(std::string_view text, bool spam) {
     return true;
 }
 
+bool Engine::Take(const UserDictionary& lessons) {
+    if (!HasData() || !lessons_.Texts().empty() || !IsConsistent(lessons)) return false;
+    table_.AddCounts(lessons.ham_messages, lessons.spam_messages);
+    table_.Reserve(lessons.tokens.size());
+    for (const TokenCounts& token : lessons.tokens) table_.AddCounts(token.hash, token.ham, token.spam);
+    lessons_ = Lessons(lessons);
+    return true;
+}
+
 bool Engine::Unlearn(std::string_view text, bool spam) {
     if (!HasData()) return false;
     const std::uint64_t key = TokenHash(text);

@@ -51,6 +51,9 @@ public:
     bool Learn(std::string_view text, bool spam);
     bool Unlearn(std::string_view text, bool spam);
     const Lessons& Taught() const noexcept { return lessons_; }
+    // Takes the lessons of a user file, on top of the dictionary: false, and nothing taken,
+    // without a dictionary or when the engine was taught already.
+    bool Take(const UserDictionary& lessons);
 
 private:
     void Count(const TokenSet& tokens, bool spam, int step);

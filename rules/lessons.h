@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "rules/token_set.h"
+#include "rules/user_dictionary.h"
 
 namespace tarn::rules {
 
@@ -17,6 +18,12 @@ public:
         std::uint32_t ham = 0;
         std::uint32_t spam = 0;
     };
+
+    Lessons() = default;
+    // The lessons a user file holds (consistent, see IsConsistent).
+    explicit Lessons(const UserDictionary& file);
+    // The lessons as the user file keeps them.
+    UserDictionary File() const;
 
     // The kind a text was learnt as (true: spam), if it was.
     std::optional<bool> LearntAs(std::uint64_t text_key) const;

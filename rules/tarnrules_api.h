@@ -16,6 +16,13 @@
 //                      score and the strongest clues ("Tarn 0.97: url:example.biz, ..."). It
 //                      copes with any text and never fails. Without data it rates every text 0
 //                      with an empty verdict.
+// Two more entry points teach the engine; a library without them is used as before:
+// LearnThisSpit        teaches that a NUL-terminated screening text is spam (is_spam not 0) or
+//                      ham. A text counts once however often it is taught; taught as the
+//                      other kind it moves there. The lessons go to "tarnrules.user" beside the
+//                      dictionary (never into the dictionary), at the latest every 20 lessons
+//                      and at UnLoadDictionaries. Without data it does nothing; it never fails.
+// UnlearnThisSpit      takes back a text that was taught as that kind; anything else is left.
 // Calls come from one thread.
 
 #if !defined(TARNRULES_BUILDING)
@@ -31,11 +38,15 @@ TARNRULES_EXPORT void LoadDictionaries();
 TARNRULES_EXPORT void UnLoadDictionaries();
 TARNRULES_EXPORT long double Getversionnumber();
 TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict);
+TARNRULES_EXPORT void LearnThisSpit(const char* text, int is_spam);
+TARNRULES_EXPORT void UnlearnThisSpit(const char* text, int is_spam);
 
 using LoadDictionariesFn = void (*)();
 using UnLoadDictionariesFn = void (*)();
 using GetversionnumberFn = long double (*)();
 using AnalyzeThisSpitFn = unsigned char (*)(const char* text, char** verdict);
+using LearnThisSpitFn = void (*)(const char* text, int is_spam);
+using UnlearnThisSpitFn = void (*)(const char* text, int is_spam);
 }
 
 inline constexpr unsigned VerdictBufferSize = 1024;

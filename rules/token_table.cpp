@@ -49,9 +49,25 @@ void TokenTable::CountToken(std::uint64_t hash, bool spam, int step) {
     Step(spam ? entry.spam : entry.ham, step);
 }
 
+void TokenTable::AddCounts(std::uint32_t ham_messages, std::uint32_t spam_messages) {
+    ham_messages_ += ham_messages;
+    spam_messages_ += spam_messages;
+}
+
+void TokenTable::AddCounts(std::uint64_t hash, std::uint32_t ham, std::uint32_t spam) {
+    if (hash == 0) return;
+    Slot& entry = SlotFor(hash);
+    entry.ham += ham;
+    entry.spam += spam;
+}
+
+void TokenTable::Reserve(std::size_t more) {
+    if (2 * (size_ + more) > slots_.size()) Grow(size_ + more);
+}
+
 // The token's slot, made when the table does not hold it yet.
 TokenTable::Slot& TokenTable::SlotFor(std::uint64_t hash) {
-    if (2 * (size_ + 1) > slots_.size()) Grow();
+    if (2 * (size_ + 1) > slots_.size()) Grow(size_ + 1);
     std::size_t slot = hash & mask_;
     for (; slots_[slot].hash != 0; slot = (slot + 1) & mask_) {
         if (slots_[slot].hash == hash) return slots_[slot];
@@ -61,9 +77,9 @@ TokenTable::Slot& TokenTable::SlotFor(std::uint64_t hash) {
     return slots_[slot];
 }
 
-void TokenTable::Grow() {
+void TokenTable::Grow(std::size_t tokens) {
     std::vector<Slot> old = std::move(slots_);
-    slots_.assign(CapacityFor(size_ + 1), Slot{});
+    slots_.assign(CapacityFor(tokens), Slot{});
     mask_ = slots_.size() - 1;
     for (const Slot& entry : old) {
         if (entry.hash == 0) continue;

@@ -38,6 +38,11 @@ public:
     // with it. Counts never go below 0.
     void CountMessage(bool spam, int step) noexcept;
     void CountToken(std::uint64_t hash, bool spam, int step);
+    // Counts added all at once, as a user file brings them.
+    void AddCounts(std::uint32_t ham_messages, std::uint32_t spam_messages);
+    void AddCounts(std::uint64_t hash, std::uint32_t ham, std::uint32_t spam);
+    // Room for this many tokens more without growing on the way.
+    void Reserve(std::size_t more);
 
     std::uint32_t HamMessages() const noexcept { return ham_messages_; }
     std::uint32_t SpamMessages() const noexcept { return spam_messages_; }
@@ -55,7 +60,7 @@ private:
         return static_cast<float>(TokenProbability(entry.ham, entry.spam, ham_messages_, spam_messages_, parameters_));
     }
     Slot& SlotFor(std::uint64_t hash);
-    void Grow();
+    void Grow(std::size_t tokens);
 
     ClassifierParameters parameters_;
     std::uint32_t ham_messages_ = 0;

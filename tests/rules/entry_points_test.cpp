@@ -127,5 +127,44 @@ TEST_F(EngineLibrary, ACutOrAlteredDictionaryIsRefusedWhole) {
     EXPECT_GE(engine.AnalyzeThisSpit(SpamText).rate, 50);
 }
 
+// The two entry points that teach, called as the add-in calls them, by name.
+TEST_F(EngineLibrary, LessonsChangeTheRatingAreKeptInTheUserFileAcrossALoadAndCanBeTakenBack) {
+    test_support::TempDir dir;
+    const std::string shipped = ShippedDictionary();
+    EngineCopy(dir, &shipped);
+    std::string error;
+    const auto library = platform::LoadDynamicLibrary(dir / LibraryName, error);
+    ASSERT_TRUE(library) << error;
+    const auto load = reinterpret_cast<LoadDictionariesFn>(library->Symbol("LoadDictionaries"));
+    const auto unload = reinterpret_cast<UnLoadDictionariesFn>(library->Symbol("UnLoadDictionaries"));
+    const auto analyze = reinterpret_cast<AnalyzeThisSpitFn>(library->Symbol("AnalyzeThisSpit"));
+    const auto learn = reinterpret_cast<LearnThisSpitFn>(library->Symbol("LearnThisSpit"));
+    const auto unlearn = reinterpret_cast<UnlearnThisSpitFn>(library->Symbol("UnlearnThisSpit"));
+    ASSERT_TRUE(load && unload && analyze && learn && unlearn);
+    const char* text = "Subject: Choir practice on Thursday\r\n\r\nBring the new sheet music for the concert";
+    std::vector<char> buffer(VerdictBufferSize);
+    char* verdict = buffer.data();
+    const auto rate = [&] { return analyze(text, &verdict); };
+
+    learn(text, 1);  // no dictionary loaded yet: nothing to learn into
+    load();
+    const unsigned before = rate();
+    EXPECT_LT(before, 50u);
+    learn(text, 1);
+    const unsigned taught = rate();
+    EXPECT_GE(taught, 50u);
+    learn(nullptr, 1);  // copes with anything
+    unload();
+    EXPECT_EQ(test_support::TempDir::ReadFile(dir / "tarnrules.dict"), shipped);
+    EXPECT_TRUE(std::filesystem::exists(dir / "tarnrules.user"));
+    load();
+    EXPECT_EQ(rate(), taught);
+    unlearn(text, 0);  // taught as spam, not ham: left
+    EXPECT_EQ(rate(), taught);
+    unlearn(text, 1);
+    EXPECT_EQ(rate(), before);
+    unload();
+}
+
 }  // namespace
 }  // namespace tarn::rules

@@ -1,0 +1,80 @@
+// The engine with a lifetime of lessons: a user file of 100,000 learnt messages, its loading
+// and the rating over it. Each lesson is a corpus message with five words of its own, so that
+// the file holds the corpus's tokens and half a million more, as years of a user's mail would.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "bench/bench_support.h"
+#include "platform/dynamic_library.h"
+#include "rules/taught_engine.h"
+#include "rules/tarnrules_api.h"
+#include "rules/user_dictionary.h"
+
+namespace tarn::bench {
+namespace {
+
+constexpr int Lessons = 100000;
+
+// A folder holding the shipped dictionary and a user file of the lessons, made once.
+const StateFolder& TaughtFolder() {
+    static const StateFolder folder;
+    static const bool made = [] {
+        std::filesystem::copy_file(platform::OwnModuleFolder() / rules::TaughtEngine::DictionaryFileName,
+                                   folder.Path() / rules::TaughtEngine::DictionaryFileName);
+        // Taught in memory and written once: the add-in's saves every 20 lessons would write
+        // the growing file 5,000 times over.
+        rules::Engine engine;
+        engine.Load(folder.Path() / rules::TaughtEngine::DictionaryFileName);
+        const auto& texts = CorpusScreeningTexts();
+        for (int n = 0; n < Lessons; ++n) {
+            std::string text = texts[static_cast<std::size_t>(n) % texts.size()];
+            for (int word = 0; word < 5; ++word) text += " lesson" + std::to_string(n) + "w" + std::to_string(word);
+            engine.Learn(text, n % 2 == 1);
+        }
+        const auto bytes = rules::WriteUserDictionary(engine.Taught().File());
+        std::ofstream(folder.Path() / rules::TaughtEngine::UserFileName, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return true;
+    }();
+    (void)made;
+    return folder;
+}
+
+void LoadUserFile(benchmark::State& state) {
+    const auto& folder = TaughtFolder();
+    const auto bytes = std::filesystem::file_size(folder.Path() / rules::TaughtEngine::UserFileName);
+    PerItemTimes times;
+    rules::TaughtEngine engine;
+    for (auto _ : state) {
+        times.Time([&] { engine.Load(folder.Path()); });
+        if (engine.UserFileState() != rules::TaughtEngine::UserFile::Loaded) state.SkipWithError("the lessons did not load");
+        state.counters["lessons"] = static_cast<double>(engine.Rater().Taught().Texts().size());
+        state.counters["tokens"] = static_cast<double>(engine.Rater().Table().Size());
+        state.counters["file_MB"] = static_cast<double>(bytes) / 1048576.0;
+        engine.Unload();
+    }
+    times.Report(state);
+}
+BENCHMARK(LoadUserFile)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void RateWithLessons(benchmark::State& state) {
+    rules::TaughtEngine engine;
+    engine.Load(TaughtFolder().Path());
+    const auto& texts = CorpusScreeningTexts();
+    std::array<char, VerdictBufferSize> verdict{};
+    PerItemTimes times;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        times.Time([&] { benchmark::DoNotOptimize(engine.Rater().Analyze(texts[next++ % texts.size()], verdict)); });
+    }
+    times.Report(state);
+    engine.Unload();
+}
+BENCHMARK(RateWithLessons)->Iterations(6046)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tarn::bench
