@@ -37,7 +37,7 @@ void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarC
     } else if (tag == u"btnGreenFace" || tag == u"btnRedFace") {
         RequireLists();
         const auto verdict = tag == u"btnGreenFace" ? commands::SenderVerdict::Friends : commands::SenderVerdict::Foes;
-        commands::MarkSenders(CommandContext(), verdict, *lists_, settings_);
+        commands::MarkSenders(CommandContext(), verdict, *lists_, settings_, engine_);
     } else if (tag == u"btnProCur") {
         RequireLists();
         commands::ProtectCurrentFolder(CommandContext(), *lists_);

@@ -6,6 +6,7 @@
 
 #include "host/constants.h"
 #include "quarantine/quarantine_folder.h"
+#include "screening/screening_inputs.h"
 
 namespace tarn::commands {
 
@@ -29,6 +30,18 @@ host::FolderPtr DestinationOf(host::Application& application, SenderVerdict verd
     return quarantine::SpamDestination(application, settings.move_to_folder);
 }
 
+// The message as the engine rated it when it arrived: its screening text.
+void Teach(const CommandContext& context, host::Item& item, SenderVerdict verdict, screening::RulesEngine& engine) {
+    const std::string text =
+        screening::ReadScreeningInputs(item, context.view, context.services.diagnostics).screening_text;
+    if (verdict == SenderVerdict::Foes) {
+        engine.LearnThisSpit(text, true);
+    } else {
+        engine.UnlearnThisSpit(text, true);
+        engine.LearnThisSpit(text, false);
+    }
+}
+
 void MoveAll(const CommandContext& context, std::vector<host::ItemPtr>& slots, host::Folder& destination) {
     for (auto& item : slots) {
         if (!item) continue;
@@ -40,7 +53,7 @@ void MoveAll(const CommandContext& context, std::vector<host::ItemPtr>& slots, h
 }  // namespace
 
 void MarkSenders(const CommandContext& context, SenderVerdict verdict, store::UserLists& lists,
-                 const store::Settings& settings) {
+                 const store::Settings& settings, screening::RulesEngine& engine) {
     auto& application = context.application;
     const auto explorer = ActiveExplorer(application);
     const auto selection = explorer->Selection();
@@ -75,6 +88,9 @@ void MarkSenders(const CommandContext& context, SenderVerdict verdict, store::Us
                         lists.SaveList(other);
                     }
                 });
+            }
+            if (settings.learning && engine.CanLearn()) {
+                platform::Contain(diagnostics, "MarkSenders (teaching)", [&] { Teach(context, *item, verdict, engine); });
             }
             item->Move(*destination);
         });

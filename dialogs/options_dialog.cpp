@@ -81,11 +81,12 @@ const std::array<RadioCaptions, 3>& Radios() {
     return radios;
 }
 
-constexpr std::array<std::pair<CheckBox, Text>, 4> CheckCaptions = {{
+constexpr std::array<std::pair<CheckBox, Text>, 5> CheckCaptions = {{
     {CheckBox::NotInList, {"cbNotinList", "Block any message whose sender is not in my white list"}},
     {CheckBox::NotEnglish, {"cbNotEnglish", "Block any message written in English"}},
     {CheckBox::Pause, {"btnPause1", "Pause Detection..."}},
     {CheckBox::Splash, {"cbSplash", "Show splash screen at start up"}},
+    {CheckBox::Learning, {"cbLearning", "Learn from the senders I protect or forbid"}},
 }};
 
 constexpr Text TextBoxPrompt{"TxtGeneralAdd", "Input word(s) here and press button to add..."};
@@ -133,6 +134,7 @@ void TfrmOptions::ShowSettings() {
     if (settings.automatic_report == 1) view_->SetRadioEnabled(RadioGroup::ReportingInterval, false);
     view_->SetChecked(CheckBox::Pause, settings.paused);
     view_->SetChecked(CheckBox::Splash, settings.show_splash);
+    view_->SetChecked(CheckBox::Learning, settings.learning);
     view_->SetChecked(CheckBox::NotEnglish, settings.block_english);
     view_->SetChecked(CheckBox::NotInList, settings.only_address_book);
 }
@@ -176,6 +178,7 @@ void TfrmOptions::TakeBackSettings() {
     settings.reporting_interval = Index(view_->RadioIndex(RadioGroup::ReportingInterval));
     settings.paused = view_->Checked(CheckBox::Pause);
     settings.show_splash = view_->Checked(CheckBox::Splash);
+    settings.learning = view_->Checked(CheckBox::Learning);
     settings.block_english = view_->Checked(CheckBox::NotEnglish);
     settings.only_address_book = view_->Checked(CheckBox::NotInList);
 }

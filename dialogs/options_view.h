@@ -18,7 +18,7 @@ inline constexpr std::size_t ListEditorCount = 4;
 // The radio groups: where spam goes, how the report is made, and how often.
 enum class RadioGroup { MoveTo, ReportingMode, ReportingInterval };
 // The check boxes of the special filters and miscellaneous pages.
-enum class CheckBox { NotInList, NotEnglish, Pause, Splash };
+enum class CheckBox { NotInList, NotEnglish, Pause, Splash, Learning };
 
 // What the options dialog's presenter hears from its window.
 class OptionsViewEvents {

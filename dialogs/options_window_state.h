@@ -46,7 +46,7 @@ struct OptionsWindowState {
     std::map<std::string, std::u16string> captions;  // by control name
     std::array<bool, 12> alphabets{};
     std::array<Radio, 3> radios;
-    std::array<Check, 4> checks;
+    std::array<Check, 5> checks;
     std::array<Editor, ListEditorCount> editors;
 };
 

@@ -2,12 +2,33 @@
 
 #include <cstring>
 #include <memory>
+#include <set>
+#include <system_error>
 
 namespace tarn::screening {
 
 namespace {
 
 constexpr const char* EngineName = "tarnrules";
+// The engine sets a damaged lessons file aside under this name, numbered when it is taken.
+constexpr std::string_view SetAsidePrefix = "tarnrules.user.damaged";
+
+std::set<std::filesystem::path> SetAsideFiles(const std::filesystem::path& folder) {
+    std::set<std::filesystem::path> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator at(folder, error), end; !error && at != end; at.increment(error)) {
+        if (at->path().filename().string().starts_with(SetAsidePrefix)) found.insert(at->path().filename());
+    }
+    return found;
+}
+
+// A NUL-terminated copy of a text, as the entry points take it.
+std::unique_ptr<char[]> Terminated(std::string_view text) {
+    auto copy = std::make_unique<char[]>(text.size() + 1);
+    std::memcpy(copy.get(), text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
+}
 
 template <class Function>
 Function Resolve(const platform::DynamicLibrary& library, const char* name, std::string& missing) {
@@ -18,7 +39,8 @@ Function Resolve(const platform::DynamicLibrary& library, const char* name, std:
 
 }  // namespace
 
-RulesEngine::RulesEngine(const std::filesystem::path& folder, Notice notice) : notice_(std::move(notice)) {
+RulesEngine::RulesEngine(const std::filesystem::path& folder, Notice notice)
+    : folder_(folder), notice_(std::move(notice)) {
     const auto path = folder / platform::LibraryFileName(EngineName);
     std::string error;
     library_ = platform::LoadDynamicLibrary(path, error);
@@ -40,14 +62,22 @@ RulesEngine::RulesEngine(const std::filesystem::path& folder, Notice notice) : n
     unload_ = unload;
     version_ = version;
     analyze_ = analyze;
+    learn_ = reinterpret_cast<LearnThisSpitFn>(library_->Symbol("LearnThisSpit"));
+    unlearn_ = reinterpret_cast<UnlearnThisSpitFn>(library_->Symbol("UnlearnThisSpit"));
 }
 
 void RulesEngine::LoadDictionaries() {
     if (load_ == nullptr) return;
+    const auto set_aside_before = SetAsideFiles(folder_);
     load_();
     dictionary_checked_ = true;
     has_data_ = version_() != 0.0L;
     if (!has_data_) problem_ = "The rating engine has no dictionary (tarnrules.dict beside it is missing or damaged).";
+    for (const auto& name : SetAsideFiles(folder_)) {
+        if (set_aside_before.contains(name) || !notice_) continue;
+        notice_("What you taught the rating engine could not be read: the file tarnrules.user was damaged. It was "
+                "kept as " + name.string() + ", and the engine goes on with what it knew when it was installed.");
+    }
 }
 
 void RulesEngine::UnLoadDictionaries() {
@@ -69,9 +99,7 @@ RulesEngine::Verdict RulesEngine::AnalyzeThisSpit(std::string_view screening_tex
         }
         return {};
     }
-    const auto text = std::make_unique<char[]>(screening_text.size() + 1);
-    std::memcpy(text.get(), screening_text.data(), screening_text.size());
-    text[screening_text.size()] = '\0';
+    const auto text = Terminated(screening_text);
     auto verdict_buffer = std::make_unique<char[]>(VerdictBufferSize);
     char* verdict = verdict_buffer.get();
 
@@ -84,6 +112,14 @@ RulesEngine::Verdict RulesEngine::AnalyzeThisSpit(std::string_view screening_tex
         result.text = std::string(written.substr(0, written.find('\0')));
     }
     return result;
+}
+
+void RulesEngine::LearnThisSpit(std::string_view screening_text, bool spam) {
+    if (learn_ != nullptr) learn_(Terminated(screening_text).get(), spam ? 1 : 0);
+}
+
+void RulesEngine::UnlearnThisSpit(std::string_view screening_text, bool spam) {
+    if (unlearn_ != nullptr) unlearn_(Terminated(screening_text).get(), spam ? 1 : 0);
 }
 
 }  // namespace tarn::screening

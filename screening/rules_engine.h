@@ -15,6 +15,8 @@ namespace tarn::screening {
 // The rating engine as the add-in reaches it: four entry points of the engine library, looked
 // up by name once, when the add-in loads. Without the library (or without one of the four),
 // or with a library that loads no dictionary, every text rates 0, and the user is told once.
+// Two more entry points teach the engine; a library without them is used as before and
+// learns nothing.
 class RulesEngine {
 public:
     using Notice = std::function<void(const std::string& message)>;
@@ -42,12 +44,22 @@ public:
     // verdict buffer, and the verdict is read back up to its NUL.
     Verdict AnalyzeThisSpit(std::string_view screening_text);
 
+    // Whether the library takes lessons.
+    bool CanLearn() const noexcept { return learn_ != nullptr && unlearn_ != nullptr; }
+    // Teaches that a screening text is spam (or ham), or takes that lesson back; nothing
+    // without the entry points (an engine without its dictionary learns nothing either).
+    void LearnThisSpit(std::string_view screening_text, bool spam);
+    void UnlearnThisSpit(std::string_view screening_text, bool spam);
+
 private:
     std::unique_ptr<platform::DynamicLibrary> library_;
     LoadDictionariesFn load_ = nullptr;
     UnLoadDictionariesFn unload_ = nullptr;
     GetversionnumberFn version_ = nullptr;
     AnalyzeThisSpitFn analyze_ = nullptr;
+    LearnThisSpitFn learn_ = nullptr;
+    UnlearnThisSpitFn unlearn_ = nullptr;
+    std::filesystem::path folder_;
     std::string problem_;
     Notice notice_;
     bool noticed_ = false;

@@ -47,11 +47,12 @@ constexpr Setting AllSettings[] = {
     {"OnlyAddressBook", &Settings::only_address_book},
     {"Paused", &Settings::paused},
     {"Diagnostics", &Settings::diagnostics},
+    {"Learning", &Settings::learning},
 };
 
 // The order of writing differs: "Paused" (14) right after "Adult" (9), "Alphabet Groups" (10)
-// after the Booleans, and "Diagnostics" (15), which came later, last.
-constexpr std::size_t WriteOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 11, 12, 13, 10, 15};
+// after the Booleans, and "Diagnostics" (15) and "Learning" (16), which came later, last.
+constexpr std::size_t WriteOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 11, 12, 13, 10, 15, 16};
 static_assert(std::size(WriteOrder) == std::size(AllSettings));
 
 constexpr bool IsText(const Setting& setting) { return std::holds_alternative<std::string Settings::*>(setting.field); }

@@ -32,6 +32,7 @@ struct Settings {
     bool only_address_book = false;         // "OnlyAddressBook"
     bool paused = false;                    // "Paused"
     bool diagnostics = false;               // "Diagnostics": contained failures also go to a log file
+    bool learning = true;                   // "Learning": friend and foe marks teach the rating engine
 
     bool operator==(const Settings&) const = default;
 };

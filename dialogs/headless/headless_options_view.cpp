@@ -44,11 +44,12 @@ struct CheckControl {
     int page;
 };
 
-constexpr std::array<CheckControl, 4> CheckTable = {{
+constexpr std::array<CheckControl, 5> CheckTable = {{
     {CheckBox::NotInList, "cbNotinList", 6},
     {CheckBox::NotEnglish, "cbNotEnglish", 6},
     {CheckBox::Pause, "cbPause", 7},
     {CheckBox::Splash, "cbSplash", 7},
+    {CheckBox::Learning, "cbLearning", 7},
 }};
 
 constexpr int LanguagesPage = 2;

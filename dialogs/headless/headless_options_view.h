@@ -32,7 +32,7 @@ struct OptionsWindowRecord : OptionsWindowState {
 // and, for a radio group, while it is enabled. Actions:
 //   choose ListView1 TOPIC (index or caption); choose rdgrpMoveto|rdgrpReportingMode|
 //   rdgrpReportingInterval ITEM (index or caption);
-//   tick|untick cblblanguages ALPHABET; tick|untick cbNotinList|cbNotEnglish|cbPause|cbSplash;
+//   tick|untick cblblanguages ALPHABET; tick|untick cbNotinList|cbNotEnglish|cbPause|cbSplash|cbLearning;
 //   type edbansenders|edoksenders|edbanwords|edprotectwords TEXT (a press in the field first);
 //   press btnbansenders|btnoksenders|btnbanwords|btnprotectwords, BtnScanAddressBook, btnhelp,
 //   btnClose; click LISTBOX LINE; select LISTBOX FIRST COUNT (lines); key LISTBOX KEY.

@@ -68,9 +68,9 @@ const FolderCommand Commands[] = {
                               scene.dir.Path());
      }},
     {"MarkSendersAsFriends",
-     [](Scene& scene) { MarkSenders(scene.Context(), SenderVerdict::Friends, *scene.lists, scene.settings); }},
+     [](Scene& scene) { MarkSenders(scene.Context(), SenderVerdict::Friends, *scene.lists, scene.settings, scene.engine); }},
     {"MarkSendersAsFoes",
-     [](Scene& scene) { MarkSenders(scene.Context(), SenderVerdict::Foes, *scene.lists, scene.settings); }},
+     [](Scene& scene) { MarkSenders(scene.Context(), SenderVerdict::Foes, *scene.lists, scene.settings, scene.engine); }},
     {"ProtectCurrentFolder", [](Scene& scene) { ProtectCurrentFolder(scene.Context(), *scene.lists); }},
     {"ScanContacts", [](Scene& scene) { ScanContacts(scene.Context(), *scene.lists); }},
     {"ProtectSentMail", [](Scene& scene) { ProtectSentMail(scene.Context(), *scene.lists, scene.settings); }},

@@ -4,6 +4,7 @@
 
 #include "commands/mark_senders.h"
 #include "host/host_error.h"
+#include "screening/screening_inputs.h"
 #include "tests/commands/command_fixture.h"
 
 namespace tarn::commands {
@@ -18,8 +19,20 @@ protected:
     void Mark(SenderVerdict verdict, std::vector<std::shared_ptr<host::sim::SimItem>> selected) {
         outlook.Select(explorer, std::move(selected));
         outlook.PumpEvents();
-        MarkSenders(Context(), verdict, *lists, settings);
+        MarkSenders(Context(), verdict, *lists, settings, engine);
     }
+    // The lessons the probe engine was given since the last call.
+    std::string NewLessons() {
+        const std::string all = engine.AnalyzeThisSpit("LESSONS").text;
+        const std::string fresh = all.substr(std::min(all.size(), lessons_seen_.size()));
+        lessons_seen_ = all;
+        return fresh.starts_with(" ") ? fresh.substr(1) : fresh;
+    }
+    std::string LengthOf(const std::shared_ptr<host::sim::SimItem>& item) {
+        return std::to_string(
+            screening::ReadScreeningInputs(*item, view, services.diagnostics).screening_text.size());
+    }
+    std::string lessons_seen_ = engine.AnalyzeThisSpit("LESSONS").text;
     std::vector<std::string> Entries(ListKind kind) { return lists->List(kind).Entries(); }
     std::string File(ListKind kind) { return dir.Read(std::string(store::DefinitionOf(kind).file_name)); }
     bool Written(ListKind kind) { return std::filesystem::exists(lists->FilePath(kind)); }
@@ -126,6 +139,39 @@ TEST_F(MarkSendersTest, AListFileThatCannotBeWrittenEndsTheCommandBeforeTheSweep
     EXPECT_ANY_THROW(Mark(SenderVerdict::Foes, {selected}));
     EXPECT_EQ(selected->Location(), quarantine_folder);
     EXPECT_EQ(other->Location(), outlook.Inbox());
+}
+
+TEST_F(MarkSendersTest, EachSelectedMessageTeachesTheEngineAFoesAsSpamAFriendsAsHam) {
+    const auto offer = Mail(outlook.Inbox(), "bob@example.net", "offer", "RATE=10 cheap watches");
+    const auto swept = Mail(outlook.Inbox(), "bob@example.net", "another offer", "RATE=10 more watches");
+    const auto minutes = Mail(outlook.Inbox(), "ann@example.com", "minutes", "RATE=10 the minutes");
+    Mark(SenderVerdict::Foes, {offer});
+    EXPECT_EQ(NewLessons(), "+spam " + LengthOf(offer)) << "only what the user selected teaches";
+    EXPECT_EQ(swept->Location(), quarantine_folder);
+
+    // A friend's message: any lesson that it was spam is taken back first.
+    Mark(SenderVerdict::Friends, {minutes, offer});
+    EXPECT_EQ(NewLessons(), "-spam " + LengthOf(minutes) + " +ham " + LengthOf(minutes) + " -spam " +
+                                LengthOf(offer) + " +ham " + LengthOf(offer));
+}
+
+TEST_F(MarkSendersTest, WithLearningOffOrAnEngineThatCannotLearnTheMarksTeachNothingAndWorkAsBefore) {
+    settings.learning = false;
+    const auto offer = Mail(outlook.Inbox(), "bob@example.net", "offer");
+    Mark(SenderVerdict::Foes, {offer});
+    EXPECT_EQ(NewLessons(), "");
+    EXPECT_EQ(offer->Location(), quarantine_folder);
+
+    settings.learning = true;
+    screening::RulesEngine four{platform::OwnModuleFolder() / "probe-engine-four", {}};
+    ASSERT_TRUE(four.Available());
+    EXPECT_FALSE(four.CanLearn());
+    const auto other = Mail(outlook.Inbox(), "eve@example.org", "offer");
+    outlook.Select(explorer, {other});
+    outlook.PumpEvents();
+    MarkSenders(Context(), SenderVerdict::Foes, *lists, settings, four);
+    EXPECT_EQ(other->Location(), quarantine_folder);
+    EXPECT_THAT(Entries(ListKind::BannedSenders), ::testing::Contains("eve@example.org"));
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ protected:
 constexpr std::string_view ChangeEverything =
     "choose ListView1 3; choose rdgrpMoveto \"Deleted Items folder\"; choose ListView1 Log-Books; "
     "choose rdgrpReportingMode 1; choose ListView1 6; tick cbNotEnglish; tick cbNotinList; "
-    "choose ListView1 7; tick cbPause; untick cbSplash; ";
+    "choose ListView1 7; tick cbPause; untick cbSplash; untick cbLearning; ";
 
 TEST_F(Options, TheDialogShowsTheSettingsAndTheFirstTopic) {
     settings.move_to_folder = 1;
@@ -60,6 +60,9 @@ TEST_F(Options, TheDialogShowsTheSettingsAndTheFirstTopic) {
     EXPECT_TRUE(dialog.radios[2].enabled);
     EXPECT_TRUE(dialog.checks[static_cast<std::size_t>(CheckBox::Splash)].checked);
     EXPECT_EQ(dialog.checks[static_cast<std::size_t>(CheckBox::Pause)].caption, u"Pause Detection...");
+    EXPECT_TRUE(dialog.checks[static_cast<std::size_t>(CheckBox::Learning)].checked);
+    EXPECT_EQ(dialog.checks[static_cast<std::size_t>(CheckBox::Learning)].caption,
+              u"Learn from the senders I protect or forbid");
     EXPECT_EQ(dialog.captions.at("BtnScanAddressBook"), u"Rescan my OL address-book");
     // A list holding only its marker counts it.
     EXPECT_EQ(dialog.editors[0].count_label, u"1 Members in this List");
@@ -80,6 +83,7 @@ TEST_F(Options, ClosingInAnyWayTakesBackEveryRadioGroupAndCheckBox) {
         EXPECT_TRUE(settings.only_address_book);
         EXPECT_TRUE(settings.paused);
         EXPECT_FALSE(settings.show_splash);
+        EXPECT_FALSE(settings.learning);
         EXPECT_FALSE(settings.load_ol_addresses);  // a rescan asked for is done and cleared
     }
     ASSERT_EQ(platform.Shell().Calls().size(), 1u);

@@ -127,6 +127,31 @@ TEST_F(EngineLibrary, ACutOrAlteredDictionaryIsRefusedWhole) {
     EXPECT_GE(engine.AnalyzeThisSpit(SpamText).rate, 50);
 }
 
+TEST_F(EngineLibrary, ADamagedLessonsFileIsSetAsideAndTheUserIsToldOnceWhereItWasKept) {
+    test_support::TempDir dir;
+    const std::string shipped = ShippedDictionary();
+    EngineCopy(dir, &shipped);
+    dir.Write("tarnrules.user", "TARNUSER cut short");
+    screening::RulesEngine engine(dir.Path(), Sink());
+    ASSERT_TRUE(engine.CanLearn());
+    engine.LoadDictionaries();
+    EXPECT_TRUE(engine.HasData());
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_THAT(notices[0], HasSubstr("tarnrules.user.damaged"));
+    EXPECT_EQ(dir.Read("tarnrules.user.damaged"), "TARNUSER cut short");
+    engine.UnLoadDictionaries();
+    engine.LoadDictionaries();  // nothing set aside this time
+    EXPECT_EQ(notices.size(), 1u);
+    // The bridge's lessons reach the engine.
+    const std::string text = "Subject: Choir practice\r\n\r\nBring the sheet music for the concert";
+    const auto before = engine.AnalyzeThisSpit(text).rate;
+    engine.LearnThisSpit(text, true);
+    EXPECT_GT(engine.AnalyzeThisSpit(text).rate, before);
+    engine.UnlearnThisSpit(text, true);
+    EXPECT_EQ(engine.AnalyzeThisSpit(text).rate, before);
+    engine.UnLoadDictionaries();
+}
+
 // The two entry points that teach, called as the add-in calls them, by name.
 TEST_F(EngineLibrary, LessonsChangeTheRatingAreKeptInTheUserFileAcrossALoadAndCanBeTakenBack) {
     test_support::TempDir dir;

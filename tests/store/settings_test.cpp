@@ -46,6 +46,7 @@ TEST_F(SettingsStore, AFirstStartKeepsTheDefaultsAndTheExitWritesEveryValue) {
     EXPECT_TRUE(settings.load_ol_addresses);
     EXPECT_EQ(settings.reporting_interval, 1);
     EXPECT_FALSE(settings.diagnostics);
+    EXPECT_TRUE(settings.learning);
     EXPECT_EQ(settings.alphabet_groups, "111111111111");
     EXPECT_EQ(diagnostics.Text(), "");  // a first start is nothing to write down
     settings.load_ol_addresses = false;
@@ -55,7 +56,7 @@ TEST_F(SettingsStore, AFirstStartKeepsTheDefaultsAndTheExitWritesEveryValue) {
               (std::vector<std::string>{"Load OL Addresses", "Move to Folder", "Automatic Report", "Reporting Interval",
                                         "Protection Level", "Health", "Bargains", "Internet", "Money", "Adult", "Paused",
                                         "ShowSplash", "BlockEnglish", "OnlyAddressBook", "Alphabet Groups",
-                                        "Diagnostics"}));
+                                        "Diagnostics", "Learning"}));
     EXPECT_EQ(key->Read("Load OL Addresses")->number, 0u);
     EXPECT_EQ(key->Read("Protection Level")->number, 3u);
     EXPECT_EQ(key->Read("Alphabet Groups")->type, RegistryValue::Type::String);

@@ -3,7 +3,11 @@
 //   "LONG..."         writes a verdict that fills the buffer: 1023 characters and the NUL
 //   "MOVE..."         points the caller's buffer variable elsewhere
 //   "...RATE=<n>..."  rates n (0 to 255), verdict "rated <n>"
+//   "LESSONS"         verdict: every lesson so far, "+spam <length>" for a text learnt as spam,
+//                     "-ham <length>" for one unlearnt as ham..., separated by blanks
 //   anything else:    verdict "seen <length>", rate = the text's length
+// Built a second time without the two entry points that teach (PROBE_WITHOUT_LESSONS), as an
+// engine library of before them.
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -13,6 +17,7 @@
 namespace {
 char elsewhere[32] = "moved";
 int loads = 0;
+std::string lessons;
 }  // namespace
 
 extern "C" {
@@ -36,6 +41,9 @@ TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict)
         (*verdict)[VerdictBufferSize - 1] = '\0';
     } else if (std::strncmp(text, "MOVE", 4) == 0) {
         *verdict = elsewhere;
+    } else if (std::strcmp(text, "LESSONS") == 0) {
+        const std::string shown = lessons.substr(0, VerdictBufferSize - 1);
+        std::memcpy(*verdict, shown.c_str(), shown.size() + 1);
     } else if (const char* rate = std::strstr(text, "RATE=")) {
         const int value = std::atoi(rate + 5);
         const std::string rated = "rated " + std::to_string(value);
@@ -47,5 +55,15 @@ TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict)
     }
     return static_cast<unsigned char>(length);
 }
+
+#if !defined(PROBE_WITHOUT_LESSONS)
+TARNRULES_EXPORT void LearnThisSpit(const char* text, int is_spam) {
+    lessons += std::string(lessons.empty() ? "" : " ") + (is_spam ? "+spam " : "+ham ") + std::to_string(std::strlen(text));
+}
+
+TARNRULES_EXPORT void UnlearnThisSpit(const char* text, int is_spam) {
+    lessons += std::string(lessons.empty() ? "" : " ") + (is_spam ? "-spam " : "-ham ") + std::to_string(std::strlen(text));
+}
+#endif
 
 }  // extern "C"

@@ -55,6 +55,21 @@ TEST(SimulatorFolderCommands, AFoeMarkedInTheSelectionIsBannedAndSweptAndAContac
     EXPECT_THAT(dir.Read("state/OKsenders.tarn"), HasSubstr("\r\nlucie.moreau@example.org\r\n"));
 }
 
+TEST(SimulatorFolderCommands, AFoeMarkTeachesTheStatesOwnEngineUnlessLearningIsOff) {
+    test_support::TempDir dir;
+    const SimRun taught = Simulate(dir, "--into Inbox samples/inbox --select 2 --click btnRedFace");
+    EXPECT_EQ(WEXITSTATUS(taught.status), 0) << taught.out;
+    // The engine was installed into the state, and what it learnt stays there.
+    EXPECT_TRUE(std::filesystem::exists(dir / "state/tarnrules.dict"));
+    EXPECT_THAT(dir.Read("state/tarnrules.user"), ::testing::StartsWith("TARNUSER"));
+
+    test_support::TempDir off;
+    const SimRun untaught = Simulate(off, "--set Learning=0 --into Inbox samples/inbox --select 2 --click btnRedFace");
+    EXPECT_EQ(WEXITSTATUS(untaught.status), 0) << untaught.out;
+    EXPECT_THAT(off.Read("state/BanSenders.tarn"), HasSubstr("\r\nnews@garden-club.example\r\n"));
+    EXPECT_FALSE(std::filesystem::exists(off / "state/tarnrules.user"));
+}
+
 TEST(SimulatorFolderCommands, AMissingFolderOrItemIsToldAndFailsTheRun) {
     test_support::TempDir dir;
     const SimRun missing = Simulate(dir, "--show 'Inbox/Nowhere' --click btnDoCurFold", "");

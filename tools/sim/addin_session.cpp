@@ -19,11 +19,22 @@ namespace {
 
 // Gives the state folder, when it is new, a copy of the language file that ships beside the
 // program; gives the settings file's path.
+// The state folder is the add-in's installation folder: it gets the captions once (the user
+// may edit them there), and the rating engine with its dictionary whenever the program's
+// differ, so that what the user teaches the engine (tarnrules.user beside it) belongs to this
+// state alone.
 std::filesystem::path PrepareState(const std::filesystem::path& state) {
-    const auto shipped = platform::OwnModuleFolder() / "Language.ini";
-    const auto own = state / "Language.ini";
-    if (!platform::FileExists(own) && platform::FileExists(shipped)) {
-        platform::ReplaceFileContent(own, platform::ReadFileShared(shipped));
+    const auto program = platform::OwnModuleFolder();
+    const auto captions = state / "Language.ini";
+    if (!platform::FileExists(captions) && platform::FileExists(program / "Language.ini")) {
+        platform::ReplaceFileContent(captions, platform::ReadFileShared(program / "Language.ini"));
+    }
+    for (const std::string& name : {platform::LibraryFileName("tarnrules"), std::string("tarnrules.dict")}) {
+        if (!platform::FileExists(program / name)) continue;
+        const std::string shipped = platform::ReadFileShared(program / name);
+        if (!platform::FileExists(state / name) || platform::ReadFileShared(state / name) != shipped) {
+            platform::ReplaceFileContent(state / name, shipped);
+        }
     }
     return state / "registry.reg";
 }
@@ -57,7 +68,7 @@ AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& mes
             messages_ << "tarn4ol-sim: the shell opens " << TerminalText(call.target) << '\n';
         }
     });
-    engine_ = std::make_unique<screening::RulesEngine>(platform::OwnModuleFolder(), [this](const std::string& notice) {
+    engine_ = std::make_unique<screening::RulesEngine>(state_, [this](const std::string& notice) {
         services_.message_boxes.Show(platform::Widen(notice), u"Orvik' Tarn!", platform::MessageBoxKind::Information);
     });
     faces_ = std::make_unique<addin::ResourceButtonFaces>();

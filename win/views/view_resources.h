@@ -67,6 +67,7 @@
 #define IDD_PAGE_CHECKS 590
 #define IDC_CHECK_FIRST 591
 #define IDC_CHECK_SECOND 592
+#define IDC_CHECK_THIRD 593
 
 // The manifest the views activate around their windows (the resource number Windows keeps for
 // a library's own manifest).

@@ -76,13 +76,14 @@ CheckPlace PlaceOf(CheckBox box) {
         case CheckBox::NotInList: return {6, IDC_CHECK_FIRST};
         case CheckBox::NotEnglish: return {6, IDC_CHECK_SECOND};
         case CheckBox::Pause: return {7, IDC_CHECK_FIRST};
-        case CheckBox::Splash: break;
+        case CheckBox::Splash: return {7, IDC_CHECK_SECOND};
+        case CheckBox::Learning: break;
     }
-    return {7, IDC_CHECK_SECOND};
+    return {7, IDC_CHECK_THIRD};
 }
 
-constexpr std::array<CheckBox, 4> CheckBoxes = {CheckBox::NotInList, CheckBox::NotEnglish, CheckBox::Pause,
-                                                CheckBox::Splash};
+constexpr std::array<CheckBox, 5> CheckBoxes = {CheckBox::NotInList, CheckBox::NotEnglish, CheckBox::Pause,
+                                                CheckBox::Splash, CheckBox::Learning};
 
 // The fixed captions the presenter names: a control of a page, or an inner tab of a list page.
 // A button's caption is shown with an access key.
@@ -265,6 +266,7 @@ void Win32OptionsView::Initialise(HWND window) {
     window_ = window;
     updating_ = true;
     CreatePages();
+    ShowWindow(Control(6, IDC_CHECK_THIRD), SW_HIDE);  // the special filters have two
     FillTopicList();
     ApplyDpi();
     FillAlphabetList();
