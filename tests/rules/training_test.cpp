@@ -11,7 +11,7 @@
 #include "tools/train/cross_validation.h"
 #include "tools/train/dictionary_training.h"
 #include "tools/train/fold_assignment.h"
-#include "tools/train/message_stream.h"
+#include "tools/stream/message_stream.h"
 #include "tools/train/online_evaluation.h"
 #include "tools/train/train_command_line.h"
 
@@ -150,13 +150,15 @@ TEST(DealFolds, ByCorrespondentKeepsAListInOneFoldAndDealsSpamInBlocks) {
     EXPECT_NE(interleaved[0], interleaved[3]);
 }
 
+using stream::StreamSeed;
+
 TEST(StreamOrder, ShufflesTheMessagesSortedByFileNameTheSameWayWhateverOrderTheyWereReadIn) {
     std::vector<LabelledMessage> messages;
     for (int n = 0; n < 40; ++n) {
         const std::string name = std::to_string(1000 + n) + ".txt";
         messages.push_back({"box", (n % 2 == 0 ? "ham/" : "spam/") + name, "text " + name, n % 2 == 1});
     }
-    const auto order = StreamOrder(messages);
+    const auto order = StreamOrderOf(messages);
     std::vector<std::size_t> sorted = order;
     std::sort(sorted.begin(), sorted.end());
     std::vector<std::size_t> all(messages.size());
@@ -166,11 +168,14 @@ TEST(StreamOrder, ShufflesTheMessagesSortedByFileNameTheSameWayWhateverOrderThey
 
     // Read in another order (spam first, reversed), the stream is the same messages in the same order.
     std::vector<LabelledMessage> reread(messages.rbegin(), messages.rend());
-    const auto again = StreamOrder(reread);
+    const auto again = StreamOrderOf(reread);
     for (std::size_t at = 0; at < order.size(); ++at) {
         EXPECT_EQ(reread[again[at]].source, messages[order[at]].source);
     }
-    EXPECT_NE(StreamOrder(messages, StreamSeed + 1), order);
+    std::vector<stream::StreamEntry> entries;
+    for (const auto& message : messages) entries.push_back({message.source, message.spam});
+    EXPECT_EQ(stream::StreamOrder(entries), order);
+    EXPECT_NE(stream::StreamOrder(entries, StreamSeed + 1), order);
 }
 
 rules::Dictionary SmallShippedDictionary() {

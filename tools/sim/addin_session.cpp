@@ -198,9 +198,11 @@ std::shared_ptr<host::sim::SimItem> AddinSession::Store(host::DefaultFolder fold
     return outlook_.AddItem(outlook_.DefaultFolder(folder), std::move(properties));
 }
 
-void AddinSession::Deliver(host::DefaultFolder folder, host::sim::ItemContent content) {
+void AddinSession::Deliver(host::DefaultFolder folder, host::sim::ItemContent content,
+                           const std::function<void(const std::shared_ptr<host::sim::SimItem>&)>& after) {
     const auto item = outlook_.AddMail(outlook_.DefaultFolder(folder), std::move(content));
     platform_->Pump().ProcessMessages();
+    if (after) after(item);
     item->PlaceIn(nullptr);
 }
 
@@ -231,6 +233,12 @@ void AddinSession::Select(const std::vector<long>& numbers) {
     std::vector<std::shared_ptr<host::sim::SimItem>> items;
     for (const long number : numbers) items.push_back(shown->StoredItems().Elements().at(static_cast<std::size_t>(number - 1)));
     outlook_.Select(explorer_, std::move(items));
+    platform_->Pump().ProcessMessages();
+}
+
+void AddinSession::SelectItem(const std::shared_ptr<host::sim::SimItem>& item) {
+    Show(item->Location());
+    outlook_.Select(explorer_, {item});
     platform_->Pump().ProcessMessages();
 }
 

@@ -44,7 +44,9 @@ public:
     // Delivers one message to a folder of the store and lets Outlook's message loop run, so
     // that the add-in's handler of that folder sees it arrive. The item leaves the store
     // afterwards, so that a long run keeps no more than one message in memory.
-    void Deliver(host::DefaultFolder folder, host::sim::ItemContent content);
+    // `after` hears of the item, wherever the add-in put it, before it leaves.
+    void Deliver(host::DefaultFolder folder, host::sim::ItemContent content,
+                 const std::function<void(const std::shared_ptr<host::sim::SimItem>&)>& after = {});
 
     // Puts a message in a folder without letting the message loop run: its arrival waits in
     // the queue, for whoever calls the add-in's handlers directly (the benchmarks do).
@@ -60,6 +62,8 @@ public:
     // their 1-based numbers), and Outlook's message loop runs.
     void Show(const std::shared_ptr<host::sim::SimFolder>& folder);
     void Select(const std::vector<long>& numbers);
+    // The user turns the main window to the item's folder and selects the item alone.
+    void SelectItem(const std::shared_ptr<host::sim::SimItem>& item);
 
     // The user clicks the button with this tag in the main window, and the click's command
     // runs; in a dialog it opens, the user plays `dialog` (without it, closes the dialog). False

@@ -41,6 +41,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     CommandLine command;
     bool dump = false;
     bool help = false;
+    bool online = false;
     bool options_ended = false;
     Arguments walk(arguments);
     while (!walk.Done()) {
@@ -56,6 +57,12 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             help = true;
         } else if (argument == "--dump") {
             dump = true;
+        } else if (argument == "--online") {
+            online = true;
+        } else if (option == "--ham") {
+            command.ham_mailboxes.emplace_back(walk.ValueOf(argument));
+        } else if (option == "--spam") {
+            command.spam_mailboxes.emplace_back(walk.ValueOf(argument));
         } else if (argument == "--json") {
             command.json = true;
         } else if (argument == "--show-toolbars") {
@@ -105,6 +112,19 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         }
         command.mode = Mode::Dump;
     }
+    if (online != (!command.ham_mailboxes.empty() || !command.spam_mailboxes.empty())) {
+        throw UsageError("--online takes its mail as --ham MAILBOX and --spam MAILBOX, and they belong to --online");
+    }
+    if (online) {
+        if (command.ham_mailboxes.empty() || command.spam_mailboxes.empty()) {
+            throw UsageError("--online needs ham and spam: --ham MAILBOX --spam MAILBOX");
+        }
+        if (dump || command.json || !command.sent_mailboxes.empty() || !command.mailboxes.empty() ||
+            !command.clicks.empty() || command.show_toolbars || command.WorksOnFolders()) {
+            throw UsageError("--online takes only --ham, --spam, --state and --set");
+        }
+        command.mode = Mode::Online;
+    }
     return command;
 }
 
@@ -114,6 +134,7 @@ std::string_view UsageText() {
            "                   [--show FOLDER] [--select LIST] [--show-toolbars]\n"
            "                   [--click TAG [--dialog SCRIPT]]...\n"
            "                   [MAILBOX...]\n"
+           "       tarn4ol-sim --online --ham MAILBOX --spam MAILBOX [--state DIR] [--set NAME=VALUE]...\n"
            "       tarn4ol-sim --dump MAILBOX...\n"
            "       tarn4ol-sim --help\n"
            "\n"
@@ -147,6 +168,11 @@ std::string_view UsageText() {
            "                    btnAllowSub, btnBanSub, btnCurrentReport, btnQuarantine,\n"
            "                    btnAbout, btnInfo...); repeatable, in order. With --into,\n"
            "                    --contacts, --show or --select the folders are listed at the end\n"
+           "  --online          the messages of the --ham and --spam mailboxes arrive one at a\n"
+           "                    time in the project's fixed stream order; after each verdict\n"
+           "                    that was wrong or unsure the user marks the message's sender as\n"
+           "                    a friend (ham) or a foe (spam), through the toolbar buttons;\n"
+           "                    then the figures over the whole stream and its second half\n"
            "  --dialog SCRIPT   what the user does in the dialog the click before opens, for\n"
            "                    example --dialog \"select EAE 0 5; press btnBan\": actions\n"
            "                    separated by \";\": type CONTROL TEXT, select CONTROL START\n"

@@ -14,6 +14,7 @@ namespace tarn::tools::sim {
 // What tarn4ol-sim was asked to do.
 enum class Mode {
     Screen,  // deliver every message to the add-in, as new mail (the default)
+    Online,  // the ham and spam mailboxes as one stream, the user correcting each wrong verdict
     Dump,    // print each message's properties as the importer stores them
     Help,    // print the usage text
 };
@@ -44,6 +45,8 @@ struct CommandLine {
     std::vector<std::filesystem::path> contacts;        // --contacts FILE.vcf, before the start
     std::string show;                                   // --show FOLDER, after the mail arrived
     std::string select;                                 // --select LIST, in the shown folder
+    std::vector<std::filesystem::path> ham_mailboxes;   // --online: --ham MAILBOX
+    std::vector<std::filesystem::path> spam_mailboxes;  // --online: --spam MAILBOX
 
     // Whether the run keeps mail in the store for the user's commands (and lists the folders).
     bool WorksOnFolders() const { return !kept.empty() || !contacts.empty() || !show.empty() || !select.empty(); }

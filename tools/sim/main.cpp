@@ -11,6 +11,7 @@
 #include "tools/sim/command_line.h"
 #include "tools/sim/dump_mode.h"
 #include "tools/sim/exit_status.h"
+#include "tools/sim/online_mode.h"
 #include "tools/sim/screen_mode.h"
 #include "tools/sim/terminal_text.h"
 
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
                 break;
             case Mode::Dump:
                 status = RunDump(command.mailboxes, std::cout, std::cerr);
+                break;
+            case Mode::Online:
+                status = RunOnline(command, std::cout, std::cerr);
                 break;
             case Mode::Screen:
                 status = RunScreen(command, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);

@@ -30,18 +30,6 @@ std::string Property(const host::sim::PropertyMap& properties, platform::PropTag
     return found == properties.end() ? std::string() : found->second;
 }
 
-// The settings of the command line, checked before anything starts.
-store::Settings WithOverrides(store::Settings settings, const CommandLine& command) {
-    for (const auto& [name, value] : command.settings) {
-        try {
-            store::ApplySetting(settings, name, value);
-        } catch (const std::invalid_argument& error) {
-            throw UsageError(std::string("--set: ") + error.what());
-        }
-    }
-    return settings;
-}
-
 // A line on the terminal that counts the messages of a long run.
 class ProgressLine {
 public:
@@ -189,6 +177,17 @@ bool ShowAndSelect(const CommandLine& command, AddinSession& session, std::ostre
 }
 
 }  // namespace
+
+store::Settings WithOverrides(store::Settings settings, const CommandLine& command) {
+    for (const auto& [name, value] : command.settings) {
+        try {
+            store::ApplySetting(settings, name, value);
+        } catch (const std::invalid_argument& error) {
+            throw UsageError(std::string("--set: ") + error.what());
+        }
+    }
+    return settings;
+}
 
 int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& errors, bool show_progress) {
     // Checked before the session starts, so that a mistyped setting changes nothing.

@@ -6,9 +6,12 @@
 #include <string>
 
 #include "rules/engine.h"
-#include "tools/train/report_format.h"
+#include "tools/stream/report_format.h"
 
 namespace tarn::tools::train {
+
+using stream::CountAndShare;
+using stream::Fixed;
 
 namespace {
 

@@ -8,9 +8,12 @@
 #include "rules/engine.h"
 #include "rules/rate_scale.h"
 #include "rules/tarnrules_api.h"
-#include "tools/train/report_format.h"
+#include "tools/stream/report_format.h"
 
 namespace tarn::tools::train {
+
+using stream::CountAndShare;
+using stream::Fixed;
 
 namespace {
 

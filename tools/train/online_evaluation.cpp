@@ -4,35 +4,9 @@
 
 #include "rules/rate_scale.h"
 #include "rules/tarnrules_api.h"
-#include "tools/train/message_stream.h"
-#include "tools/train/report_format.h"
+#include "tools/stream/message_stream.h"
 
 namespace tarn::tools::train {
-
-namespace {
-
-void Count(StreamFigures& figures, bool spam, unsigned rate) {
-    const bool judged_spam = rate >= rules::FirstSpamRate;
-    const bool unsure = !judged_spam && rate >= rules::FirstUnsureRate;
-    if (spam) {
-        ++figures.spam;
-        figures.spam_caught += judged_spam ? 1 : 0;
-        figures.spam_unsure += unsure ? 1 : 0;
-    } else {
-        ++figures.ham;
-        figures.ham_judged_spam += judged_spam ? 1 : 0;
-        figures.ham_unsure += unsure ? 1 : 0;
-    }
-}
-
-void PrintStretch(std::ostream& out, const char* name, const StreamFigures& figures) {
-    out << name << ": ham " << figures.ham << ", judged spam " << CountAndShare(figures.ham_judged_spam, figures.ham)
-        << ", unsure " << CountAndShare(figures.ham_unsure, figures.ham) << "; spam " << figures.spam << ", caught "
-        << CountAndShare(figures.spam_caught, figures.spam) << ", unsure "
-        << CountAndShare(figures.spam_unsure, figures.spam) << '\n';
-}
-
-}  // namespace
 
 OnlineFigures EvaluateOnline(rules::Engine& engine, const std::vector<LabelledMessage>& messages,
                              const std::vector<std::size_t>& order) {
@@ -41,18 +15,22 @@ OnlineFigures EvaluateOnline(rules::Engine& engine, const std::vector<LabelledMe
     for (std::size_t at = 0; at < order.size(); ++at) {
         const LabelledMessage& message = messages[order[at]];
         const unsigned rate = engine.Analyze(message.screening_text, verdict);
-        Count(figures.whole, message.spam, rate);
-        if (2 * at >= order.size()) Count(figures.second_half, message.spam, rate);
-        const bool corrected = message.spam ? rate < rules::FirstSpamRate : rate >= rules::FirstUnsureRate;
-        if (corrected && engine.Learn(message.screening_text, message.spam)) ++figures.corrections;
+        const bool judged_spam = rate >= rules::FirstSpamRate;
+        const bool unsure = !judged_spam && rate >= rules::FirstUnsureRate;
+        figures.Count(at, order.size(), message.spam, judged_spam, unsure);
+        if (stream::NeedsCorrection(message.spam, judged_spam, unsure) &&
+            engine.Learn(message.screening_text, message.spam)) {
+            ++figures.corrections;
+        }
     }
     return figures;
 }
 
-void PrintOnlineFigures(std::ostream& out, const OnlineFigures& figures) {
-    PrintStretch(out, "Whole stream", figures.whole);
-    PrintStretch(out, "Second half ", figures.second_half);
-    out << "Corrections (lessons on error or unsure): " << figures.corrections << '\n';
+std::vector<std::size_t> StreamOrderOf(const std::vector<LabelledMessage>& messages) {
+    std::vector<stream::StreamEntry> entries;
+    entries.reserve(messages.size());
+    for (const LabelledMessage& message : messages) entries.push_back({message.source, message.spam});
+    return stream::StreamOrder(entries);
 }
 
 bool EvaluateOnline(const std::filesystem::path& dictionary, const std::vector<LabelledMessage>& messages,
@@ -62,9 +40,9 @@ bool EvaluateOnline(const std::filesystem::path& dictionary, const std::vector<L
         out << "The dictionary " << dictionary.string() << " cannot be used: missing, cut short or altered.\n";
         return false;
     }
-    out << "Online: " << messages.size() << " messages in the stream order (seed " << StreamSeed
+    out << "Online: " << messages.size() << " messages in the stream order (seed " << stream::StreamSeed
         << "), learning on every error or unsure verdict, from " << dictionary.string() << "\n";
-    PrintOnlineFigures(out, EvaluateOnline(engine, messages, StreamOrder(messages)));
+    PrintOnlineFigures(out, EvaluateOnline(engine, messages, StreamOrderOf(messages)));
     return true;
 }
 

@@ -1,10 +1,10 @@
-#include "tools/train/report_format.h"
+#include "tools/stream/report_format.h"
 
 #include <iomanip>
 #include <locale>
 #include <sstream>
 
-namespace tarn::tools::train {
+namespace tarn::tools::stream {
 
 std::string Fixed(double value, int decimals) {
     std::ostringstream text;
@@ -18,4 +18,4 @@ std::string CountAndShare(std::size_t part, std::size_t whole) {
     return std::to_string(part) + " (" + Fixed(percent, 2) + "%)";
 }
 
-}  // namespace tarn::tools::train
+}  // namespace tarn::tools::stream

@@ -1,11 +1,11 @@
-#include "tools/train/message_stream.h"
+#include "tools/stream/message_stream.h"
 
 #include <algorithm>
 #include <numeric>
 #include <string_view>
 #include <tuple>
 
-namespace tarn::tools::train {
+namespace tarn::tools::stream {
 
 namespace {
 
@@ -24,14 +24,13 @@ std::uint64_t SplitMix(std::uint64_t& state) {
 
 }  // namespace
 
-std::vector<std::size_t> StreamOrder(const std::vector<LabelledMessage>& messages, std::uint64_t seed) {
-    std::vector<std::size_t> order(messages.size());
+std::vector<std::size_t> StreamOrder(const std::vector<StreamEntry>& entries, std::uint64_t seed) {
+    std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const LabelledMessage& x = messages[a];
-        const LabelledMessage& y = messages[b];
-        return std::tuple(FileName(x.source), std::string_view(x.source), x.spam) <
-               std::tuple(FileName(y.source), std::string_view(y.source), y.spam);
+        const StreamEntry& x = entries[a];
+        const StreamEntry& y = entries[b];
+        return std::tuple(FileName(x.source), x.source, x.spam) < std::tuple(FileName(y.source), y.source, y.spam);
     });
     std::uint64_t state = seed;
     for (std::size_t i = order.size(); i > 1; --i) {
@@ -41,4 +40,4 @@ std::vector<std::size_t> StreamOrder(const std::vector<LabelledMessage>& message
     return order;
 }
 
-}  // namespace tarn::tools::train
+}  // namespace tarn::tools::stream
