@@ -60,7 +60,10 @@ void MarkSenders(const CommandContext& context, SenderVerdict verdict, store::Us
     if (selection->Count() == 0) return;
     if (explorer->CurrentFolder()->DefaultItemType() != host::item_type::Mail) return;
     const auto destination = DestinationOf(application, verdict, settings);
-    const auto [own, other] = ListsOf(verdict);
+    // Plain variables rather than a structured binding: the lambdas below capture them.
+    const VerdictLists kinds = ListsOf(verdict);
+    const store::ListKind own = kinds.own;
+    const store::ListKind other = kinds.other;
     auto& diagnostics = context.services.diagnostics;
 
     // Collect the selected mail items, last first, each in its place.

@@ -32,6 +32,7 @@ TEST(TrainCommandLine, TakesSeveralMailboxesPerKindAndTheParameters) {
     EXPECT_EQ(ParseTrainCommandLine({"cross-validate", "--ham", "a", "--spam", "b", "--by-correspondent"}).dealing,
               FoldDealing::ByCorrespondent);
     EXPECT_TRUE(ParseTrainCommandLine({"evaluate", "--dictionary", "d", "--online", "--ham", "a", "--spam", "b"}).online);
+    EXPECT_EQ(ParseTrainCommandLine({"stream", "--ham", "a", "--spam", "b"}).command, Command::Stream);
     EXPECT_EQ(ParseTrainCommandLine({}).command, Command::Help);
 }
 

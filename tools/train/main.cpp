@@ -66,6 +66,12 @@ int main(int argc, char** argv) {
                 done = command.online ? EvaluateOnline(command.dictionary, messages, std::cout)
                                       : Evaluate(command.dictionary, messages, std::cout);
                 break;
+            case Command::Stream:
+                for (const std::size_t index : StreamOrderOf(messages)) {
+                    std::cout << (messages[index].spam ? "spam\t" : "ham\t") << messages[index].source << '\n';
+                }
+                done = true;
+                break;
             case Command::Help:
                 break;
         }

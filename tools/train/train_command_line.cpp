@@ -22,6 +22,7 @@ Command CommandNamed(std::string_view name) {
     if (name == "build") return Command::Build;
     if (name == "cross-validate") return Command::CrossValidate;
     if (name == "evaluate") return Command::Evaluate;
+    if (name == "stream") return Command::Stream;
     if (name == "help" || name == "--help" || name == "-h") return Command::Help;
     throw UsageError("unknown command \"" + std::string(name) + "\"");
 }
@@ -124,6 +125,9 @@ std::string_view TrainUsageText() {
       name, then shuffled with a fixed seed), and after each verdict that was wrong or unsure
       the engine learns the message's true kind, as a user's correction teaches it; the
       figures are given for the whole stream and for its second half.
+  tarnrules-train stream --ham DIR... --spam DIR...
+      Prints the messages in that stream order, a line each: "ham" or "spam", a tab, and where
+      the message was read, so that other filters can be run through the same stream.
 
 Mailboxes are read as tarn4ol-sim reads them; each message is rated on the screening text the
 add-in builds for it.

@@ -14,6 +14,7 @@ enum class Command {
     Build,          // train a dictionary and write it
     CrossValidate,  // print the figures that parameters are chosen by
     Evaluate,       // rate held-out mail with a dictionary file
+    Stream,         // print the mail in the stream order of the online evaluations
     Help,
 };
 
