@@ -80,7 +80,6 @@ int RunOnline(const CommandLine& command, std::ostream& out, std::ostream& error
                             marks_failed |= !session.Click(message.spam ? u"btnRedFace" : u"btnGreenFace");
                             ++figures.corrections;
                         });
-        message.content = {};
     }
     session.Addin().Settings() = stored;  // the settings given for this run are not kept
     session.Stop();
