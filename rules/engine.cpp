@@ -21,7 +21,7 @@ constexpr std::size_t MinSpamClues = 3;
 
 }  // namespace
 
-Engine::Engine() = default;
+Engine::Engine(unsigned lesson_weight) : lesson_weight_(std::clamp(lesson_weight, 1u, MaxLessonWeight)) {}
 Engine::~Engine() = default;
 
 bool Engine::Load(const std::filesystem::path& file) {
@@ -63,9 +63,12 @@ bool Engine::Learn(std::string_view text, bool spam) {
 
 bool Engine::Take(const UserDictionary& lessons) {
     if (!HasData() || !lessons_.Texts().empty() || !IsConsistent(lessons)) return false;
-    table_.AddCounts(lessons.ham_messages, lessons.spam_messages);
+    const std::uint32_t weight = lesson_weight_;
+    table_.AddCounts(lessons.ham_messages * weight, lessons.spam_messages * weight);
     table_.Reserve(lessons.tokens.size());
-    for (const TokenCounts& token : lessons.tokens) table_.AddCounts(token.hash, token.ham, token.spam);
+    for (const TokenCounts& token : lessons.tokens) {
+        table_.AddCounts(token.hash, token.ham * weight, token.spam * weight);
+    }
     lessons_ = Lessons(lessons);
     return true;
 }
@@ -80,7 +83,8 @@ bool Engine::Unlearn(std::string_view text, bool spam) {
     return true;
 }
 
-void Engine::Count(const TokenSet& tokens, bool spam, int step) {
+void Engine::Count(const TokenSet& tokens, bool spam, int direction) {
+    const int step = direction * static_cast<int>(lesson_weight_);
     table_.CountMessage(spam, step);
     for (const std::uint64_t token : tokens) table_.CountToken(token, spam, step);
 }

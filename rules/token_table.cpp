@@ -1,12 +1,17 @@
 #include "rules/token_table.h"
 
+#include <algorithm>
+
 namespace tarn::rules {
 
 namespace {
 
 void Step(std::uint32_t& count, int step) noexcept {
-    if (step > 0) ++count;
-    else if (count > 0) --count;
+    if (step >= 0) {
+        count += static_cast<std::uint32_t>(step);
+    } else {
+        count -= std::min(count, static_cast<std::uint32_t>(-static_cast<std::int64_t>(step)));
+    }
 }
 
 // At most half full, so that a lookup of an absent key meets an empty slot soon.

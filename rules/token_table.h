@@ -19,7 +19,7 @@ inline double TokenProbability(std::uint32_t ham, std::uint32_t spam, const Dict
 // The ham and spam counts of every token the engine knows, by key, with the message counts
 // they are shares of, in an open-addressing table: a lookup reads one or two slots and
 // allocates nothing. A token's probability is worked out from the counts at each lookup, so
-// that a lesson (a message counted once more or once less) rates every later text at once.
+// that a lesson (a message counted in or taken out again) rates every later text at once.
 class TokenTable {
 public:
     TokenTable() = default;
@@ -34,8 +34,8 @@ public:
         }
     }
 
-    // One message of the kind more (`step` 1) or less (-1), and each of its different tokens
-    // with it. Counts never go below 0.
+    // `step` messages of the kind more (or, negative, fewer), and each of their different
+    // tokens with them. Counts never go below 0.
     void CountMessage(bool spam, int step) noexcept;
     void CountToken(std::uint64_t hash, bool spam, int step);
     // Counts added all at once, as a user file brings them.

@@ -49,6 +49,19 @@ TEST(TokenTableCounts, ALessonChangesTheProbabilityOfItsTokensAndTheSharesOfAllO
     EXPECT_EQ(table.SpamMessages(), 50u);
 }
 
+TEST(TokenTableCounts, AStepOfSeveralMessagesCountsThemAllAndATakeBackStopsAtNone) {
+    const Dictionary shipped = Shipped();
+    TokenTable table(shipped);
+    const std::uint64_t casino = TokenHash("casino");
+    table.CountMessage(false, 4);
+    table.CountToken(casino, false, 4);
+    EXPECT_EQ(table.HamMessages(), 204u);
+    EXPECT_FLOAT_EQ(table.Probability(casino), static_cast<float>(TokenProbability(4, 40, 204, 50, shipped.parameters)));
+    table.CountToken(casino, false, -9);
+    table.CountMessage(false, -4);
+    EXPECT_FLOAT_EQ(table.Probability(casino), static_cast<float>(TokenProbability(0, 40, shipped)));
+}
+
 TEST(TokenTableCounts, GrowsToTakeNewTokensAndKeepsFindingTheOldOnes) {
     const Dictionary shipped = Shipped();
     TokenTable table(shipped);
@@ -109,6 +122,36 @@ TEST_F(Learning, LearntAsTheOtherKindATextMovesThere) {
     EXPECT_LT(engine.Rate(NewHam).rate, 30u);
     ASSERT_TRUE(engine.Unlearn(NewHam, false));
     EXPECT_EQ(Scores(), before);
+}
+
+TEST(LessonWeight, ALessonCountsAsThatManyMessagesAndALoadedUserFileCountsTheSame) {
+    const std::string_view taught = "Subject: minutes\r\n\r\nmeeting agenda replica watches";
+    Engine weighted(4);
+    ASSERT_TRUE(weighted.Use(Shipped()));
+    ASSERT_TRUE(weighted.Learn(taught, true));
+    EXPECT_EQ(weighted.Table().SpamMessages(), 54u);
+    EXPECT_FLOAT_EQ(weighted.Table().Probability(TokenHash("meeting")),
+                    static_cast<float>(TokenProbability(100, 4, 200, 54, Shipped().parameters)));
+    EXPECT_EQ(weighted.Taught().Messages().spam, 1u) << "the user file keeps the lesson once";
+
+    Engine plain(1);
+    ASSERT_TRUE(plain.Use(Shipped()));
+    ASSERT_TRUE(plain.Learn(taught, true));
+    EXPECT_GT(weighted.Rate(taught).score, plain.Rate(taught).score);
+
+    // The lessons of the user file, taken by the next session's engine, count as they did when learnt.
+    Engine next(4);
+    ASSERT_TRUE(next.Use(Shipped()));
+    ASSERT_TRUE(next.Take(weighted.Taught().File()));
+    EXPECT_EQ(next.Rate(taught).score, weighted.Rate(taught).score);
+    EXPECT_EQ(next.Rate(NewHam).score, weighted.Rate(NewHam).score);
+    ASSERT_TRUE(next.Unlearn(taught, true));
+    EXPECT_EQ(next.Table().SpamMessages(), 50u);
+    EXPECT_FLOAT_EQ(next.Table().Probability(TokenHash("meeting")),
+                    static_cast<float>(TokenProbability(100, 0, Shipped())));
+
+    EXPECT_EQ(Engine(0).LessonWeight(), 1u);
+    EXPECT_EQ(Engine(1000).LessonWeight(), MaxLessonWeight);
 }
 
 TEST(LearningWithoutADictionary, DoesNothing) {

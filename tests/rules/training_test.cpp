@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <numeric>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "tools/train/cross_validation.h"
@@ -33,6 +34,14 @@ TEST(TrainCommandLine, TakesSeveralMailboxesPerKindAndTheParameters) {
               FoldDealing::ByCorrespondent);
     EXPECT_TRUE(ParseTrainCommandLine({"evaluate", "--dictionary", "d", "--online", "--ham", "a", "--spam", "b"}).online);
     EXPECT_EQ(ParseTrainCommandLine({"stream", "--ham", "a", "--spam", "b"}).command, Command::Stream);
+    EXPECT_EQ(ParseTrainCommandLine({"evaluate", "--dictionary", "d", "--online", "--ham", "a", "--spam", "b"})
+                  .lesson_weight,
+              rules::DefaultLessonWeight);
+    const auto validate =
+        ParseTrainCommandLine({"validate-online", "--ham", "a", "--spam", "b", "--lesson-weight", "2", "--strength", "1"});
+    EXPECT_EQ(validate.command, Command::ValidateOnline);
+    EXPECT_EQ(validate.lesson_weight, 2u);
+    EXPECT_DOUBLE_EQ(validate.training.parameters.unknown_strength, 1.0);
     EXPECT_EQ(ParseTrainCommandLine({}).command, Command::Help);
 }
 
@@ -49,7 +58,10 @@ TEST(TrainCommandLine, RefusesWhatItCannotFollow) {
              {"cross-validate", "--ham", "a", "--spam", "b", "--strength", "x"},
              {"cross-validate", "--ham", "a", "--spam", "b", "--strength"},
              {"cross-validate", "--ham", "a", "--spam", "b", "--colour", "red"},
-             {"build", "--ham", "a", "--spam", "b", "--out", "x", "--online"}}) {
+             {"build", "--ham", "a", "--spam", "b", "--out", "x", "--online"},
+             {"evaluate", "--dictionary", "d", "--ham", "a", "--spam", "b", "--lesson-weight", "2"},
+             {"validate-online", "--ham", "a", "--spam", "b", "--lesson-weight", "0"},
+             {"validate-online", "--ham", "a", "--spam", "b", "--lesson-weight", "17"}}) {
         EXPECT_THROW(ParseTrainCommandLine(wrong), UsageError) << wrong[0];
     }
 }
@@ -210,6 +222,39 @@ TEST(EvaluateOnline, CorrectsEachWrongOrUnsureVerdictOnceSoThatTheNextOfItsKindI
     EXPECT_EQ(figures.second_half.spam, 2u);
     EXPECT_EQ(figures.second_half.spam_caught, 2u);
     EXPECT_EQ(engine.Taught().Messages().spam, 1u);
+}
+
+TEST(SplitMailboxes, TheEarlierHalfOfEachMailboxInItsOrderTrainsAndTheRestComesLater) {
+    std::vector<LabelledMessage> mail;
+    for (int n = 0; n < 5; ++n) mail.push_back({"ham", std::to_string(n), "text", false});
+    for (int n = 0; n < 2; ++n) mail.push_back({"spam", std::to_string(n), "text", true});
+    const MailHalves halves = SplitMailboxes(mail);
+    std::vector<std::string> earlier;
+    std::vector<std::string> later;
+    for (const auto& message : halves.earlier) earlier.push_back(message.mailbox + message.source);
+    for (const auto& message : halves.later) later.push_back(message.mailbox + message.source);
+    EXPECT_EQ(earlier, (std::vector<std::string>{"ham0", "ham1", "spam0"}));
+    EXPECT_EQ(later, (std::vector<std::string>{"ham2", "ham3", "ham4", "spam1"}));
+}
+
+TEST(ValidateOnline, StartsFromTheEarlierHalfAndSaysWhenItHoldsNoSpamToTrainOn) {
+    std::vector<LabelledMessage> mail;
+    for (int n = 0; n < 6; ++n) {
+        mail.push_back({"ham", std::to_string(n), "Subject: minutes\r\n\r\nmeeting agenda " + std::to_string(n), false});
+    }
+    for (int n = 0; n < 6; ++n) {
+        mail.push_back({"spam", std::to_string(n), "Subject: offer\r\n\r\ncasino jackpot " + std::to_string(n), true});
+    }
+    std::ostringstream out;
+    EXPECT_TRUE(ValidateOnline(mail, {}, 2, out));
+    EXPECT_THAT(out.str(), ::testing::HasSubstr("6 messages in the stream order"));
+    EXPECT_THAT(out.str(), ::testing::HasSubstr("a lesson counts as 2 messages"));
+    EXPECT_THAT(out.str(), ::testing::HasSubstr("a dictionary of the earlier 6 messages"));
+
+    mail.resize(7);  // one spam message: it falls in the later half
+    std::ostringstream refused;
+    EXPECT_FALSE(ValidateOnline(mail, {}, 2, refused));
+    EXPECT_THAT(refused.str(), ::testing::HasSubstr("no usable dictionary"));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
                 done = true;
                 break;
             case Command::Evaluate:
-                done = command.online ? EvaluateOnline(command.dictionary, messages, std::cout)
+                done = command.online ? EvaluateOnline(command.dictionary, messages, command.lesson_weight, std::cout)
                                       : Evaluate(command.dictionary, messages, std::cout);
                 break;
             case Command::Stream:
@@ -71,6 +71,9 @@ int main(int argc, char** argv) {
                     std::cout << (messages[index].spam ? "spam\t" : "ham\t") << messages[index].source << '\n';
                 }
                 done = true;
+                break;
+            case Command::ValidateOnline:
+                done = ValidateOnline(messages, command.training, command.lesson_weight, std::cout);
                 break;
             case Command::Help:
                 break;

@@ -1,6 +1,8 @@
 #include "tools/train/online_evaluation.h"
 
 #include <array>
+#include <map>
+#include <string>
 
 #include "rules/rate_scale.h"
 #include "rules/tarnrules_api.h"
@@ -33,16 +35,51 @@ std::vector<std::size_t> StreamOrderOf(const std::vector<LabelledMessage>& messa
     return stream::StreamOrder(entries);
 }
 
+namespace {
+
+void PrintOnline(rules::Engine& engine, const std::vector<LabelledMessage>& messages, std::string_view start,
+                 std::ostream& out) {
+    out << "Online: " << messages.size() << " messages in the stream order (seed " << stream::StreamSeed
+        << "), learning on every error or unsure verdict (a lesson counts as " << engine.LessonWeight()
+        << (engine.LessonWeight() == 1 ? " message" : " messages") << "), from " << start << "\n";
+    PrintOnlineFigures(out, EvaluateOnline(engine, messages, StreamOrderOf(messages)));
+}
+
+}  // namespace
+
 bool EvaluateOnline(const std::filesystem::path& dictionary, const std::vector<LabelledMessage>& messages,
-                    std::ostream& out) {
-    rules::Engine engine;
+                    unsigned lesson_weight, std::ostream& out) {
+    rules::Engine engine(lesson_weight);
     if (!engine.Load(dictionary)) {
         out << "The dictionary " << dictionary.string() << " cannot be used: missing, cut short or altered.\n";
         return false;
     }
-    out << "Online: " << messages.size() << " messages in the stream order (seed " << stream::StreamSeed
-        << "), learning on every error or unsure verdict, from " << dictionary.string() << "\n";
-    PrintOnlineFigures(out, EvaluateOnline(engine, messages, StreamOrderOf(messages)));
+    PrintOnline(engine, messages, dictionary.string(), out);
+    return true;
+}
+
+MailHalves SplitMailboxes(const std::vector<LabelledMessage>& messages) {
+    std::map<std::string, std::size_t> size;
+    for (const LabelledMessage& message : messages) ++size[message.mailbox];
+    std::map<std::string, std::size_t> seen;
+    MailHalves halves;
+    for (const LabelledMessage& message : messages) {
+        const bool earlier = 2 * seen[message.mailbox]++ < size[message.mailbox] - size[message.mailbox] % 2;
+        (earlier ? halves.earlier : halves.later).push_back(message);
+    }
+    return halves;
+}
+
+bool ValidateOnline(const std::vector<LabelledMessage>& messages, const TrainingOptions& options,
+                    unsigned lesson_weight, std::ostream& out) {
+    const MailHalves halves = SplitMailboxes(messages);
+    rules::Engine engine(lesson_weight);
+    if (!engine.Use(TrainDictionary(halves.earlier, options))) {
+        out << "The earlier half of the mail gives no usable dictionary (ham and spam are both needed).\n";
+        return false;
+    }
+    PrintOnline(engine, halves.later,
+                "a dictionary of the earlier " + std::to_string(halves.earlier.size()) + " messages", out);
     return true;
 }
 

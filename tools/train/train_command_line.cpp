@@ -23,11 +23,12 @@ Command CommandNamed(std::string_view name) {
     if (name == "cross-validate") return Command::CrossValidate;
     if (name == "evaluate") return Command::Evaluate;
     if (name == "stream") return Command::Stream;
+    if (name == "validate-online") return Command::ValidateOnline;
     if (name == "help" || name == "--help" || name == "-h") return Command::Help;
     throw UsageError("unknown command \"" + std::string(name) + "\"");
 }
 
-void Check(const TrainCommandLine& command) {
+void Check(const TrainCommandLine& command, bool lesson_weight_given) {
     if (command.command == Command::Help) return;
     if (command.ham.empty() || command.spam.empty()) {
         throw UsageError("give ham and spam mailboxes: --ham DIR... --spam DIR...");
@@ -37,6 +38,12 @@ void Check(const TrainCommandLine& command) {
         throw UsageError("evaluate needs --dictionary FILE");
     }
     if (command.online && command.command != Command::Evaluate) throw UsageError("--online is an option of evaluate");
+    if (lesson_weight_given && !(command.online || command.command == Command::ValidateOnline)) {
+        throw UsageError("--lesson-weight is an option of evaluate --online and validate-online");
+    }
+    if (command.lesson_weight < 1 || command.lesson_weight > rules::MaxLessonWeight) {
+        throw UsageError("--lesson-weight takes 1 to " + std::to_string(rules::MaxLessonWeight));
+    }
     if (command.folds < 2) throw UsageError("--folds takes 2 or more");
     const auto& p = command.training.parameters;
     if (!(p.unknown_strength > 0) || !(p.unknown_probability > 0 && p.unknown_probability < 1) ||
@@ -54,6 +61,7 @@ TrainCommandLine ParseTrainCommandLine(const std::vector<std::string_view>& argu
     command.command = CommandNamed(arguments[0]);
     std::vector<std::filesystem::path>* paths = nullptr;  // --ham and --spam take every path up to the next option
     auto& p = command.training.parameters;
+    bool lesson_weight_given = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (!argument.starts_with("--")) {
@@ -98,13 +106,16 @@ TrainCommandLine ParseTrainCommandLine(const std::vector<std::string_view>& argu
             p.ham_cutoff = ParseNumber<double>(argument, value);
         } else if (argument == "--spam-cutoff") {
             p.spam_cutoff = ParseNumber<double>(argument, value);
+        } else if (argument == "--lesson-weight") {
+            command.lesson_weight = ParseNumber<unsigned>(argument, value);
+            lesson_weight_given = true;
         } else if (argument == "--min-messages") {
             command.training.min_messages = ParseNumber<std::uint32_t>(argument, value);
         } else {
             throw UsageError("unknown option " + std::string(argument));
         }
     }
-    Check(command);
+    Check(command, lesson_weight_given);
     return command;
 }
 
@@ -118,13 +129,18 @@ std::string_view TrainUsageText() {
       the ham judged spam and spam missed for a range of score cutoffs. The folds interleave
       the messages; with --by-correspondent each ham fold holds out whole mailing lists and
       senders and each spam fold a block of the spam in mailbox order, as new mail would.
-  tarnrules-train evaluate --dictionary FILE --ham DIR... --spam DIR... [--online]
+  tarnrules-train evaluate --dictionary FILE --ham DIR... --spam DIR... [--online [--lesson-weight W]]
       Rates the mail with the dictionary as the engine library does: ham judged spam (rate 50
       or more), spam caught, unsure (rate 30 to 49), and the time of a rating. With --online
       the messages arrive one at a time in the project's fixed stream order (sorted by file
       name, then shuffled with a fixed seed), and after each verdict that was wrong or unsure
       the engine learns the message's true kind, as a user's correction teaches it; the
-      figures are given for the whole stream and for its second half.
+      figures are given for the whole stream and for its second half. A lesson counts as W
+      messages of the dictionary (default 4, as the engine library counts it; 1 to 16).
+  tarnrules-train validate-online --ham DIR... --spam DIR... [--lesson-weight W] [PARAMETERS]
+      The online evaluation inside training mail: a dictionary trained on the earlier half of
+      each mailbox (in mailbox order) starts, and the later halves arrive in the stream order,
+      so that the lesson weight and the parameters can be chosen without held-out mail.
   tarnrules-train stream --ham DIR... --spam DIR...
       Prints the messages in that stream order, a line each: "ham" or "spam", a tab, and where
       the message was read, so that other filters can be run through the same stream.

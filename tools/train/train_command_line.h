@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/engine.h"
 #include "tools/train/dictionary_training.h"
 #include "tools/train/fold_assignment.h"
 
@@ -15,6 +16,7 @@ enum class Command {
     CrossValidate,  // print the figures that parameters are chosen by
     Evaluate,       // rate held-out mail with a dictionary file
     Stream,         // print the mail in the stream order of the online evaluations
+    ValidateOnline, // the online evaluation inside training mail
     Help,
 };
 
@@ -25,9 +27,10 @@ struct TrainCommandLine {
     std::filesystem::path out;         // build: --out
     std::filesystem::path dictionary;  // evaluate: --dictionary
     bool online = false;               // evaluate: --online
+    unsigned lesson_weight = rules::DefaultLessonWeight;  // evaluate --online, validate-online
     unsigned folds = 10;               // cross-validate: --folds
     FoldDealing dealing = FoldDealing::Interleaved;  // cross-validate: --by-correspondent
-    TrainingOptions training;          // build and cross-validate
+    TrainingOptions training;          // build, cross-validate and validate-online
 };
 
 // A command line tarnrules-train cannot follow; what() says why.
