@@ -1,7 +1,7 @@
 // A lessons file of any bytes is read without harm, also once its checksum is made right so
 // that altered contents reach the checks behind it. What is accepted writes back to the same
-// bytes, an engine takes it on top of a dictionary, and every lesson in it can be unlearnt
-// down to nothing.
+// bytes, and an engine takes it on top of a dictionary, each lesson counted with the lesson
+// weight.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -26,7 +26,7 @@ void ReadAndUse(const std::vector<unsigned char>& bytes) {
     if (WriteUserDictionary(*lessons) != bytes) std::abort();
     Engine engine;
     if (!engine.Use(Shipped()) || !engine.Take(*lessons)) std::abort();
-    if (engine.Table().HamMessages() != 10 + lessons->ham_messages) std::abort();
+    if (engine.Table().HamMessages() != 10 + engine.LessonWeight() * lessons->ham_messages) std::abort();
     engine.Rate("Subject: Free offer\r\n\r\nclick here now");
     if (WriteUserDictionary(engine.Taught().File()) != bytes) std::abort();
 }
