@@ -16,19 +16,19 @@ UserDictionary Lessons::File() const {
     file.ham_messages = messages_.ham;
     file.spam_messages = messages_.spam;
     file.tokens.reserve(tokens_.size());
-    for (const auto& [key, counts] : tokens_) file.tokens.push_back({key, counts.ham, counts.spam});
+    tokens_.ForEach([&](std::uint64_t key, const Counts& counts) { file.tokens.push_back({key, counts.ham, counts.spam}); });
     std::sort(file.tokens.begin(), file.tokens.end(),
               [](const TokenCounts& a, const TokenCounts& b) { return UserTokenBefore(a.hash, b.hash); });
     file.texts.reserve(texts_.size());
-    for (const auto& [key, spam] : texts_) file.texts.push_back({key, spam});
+    texts_.ForEach([&](std::uint64_t key, bool spam) { file.texts.push_back({key, spam}); });
     std::sort(file.texts.begin(), file.texts.end(), [](const LearntText& a, const LearntText& b) { return a.key < b.key; });
     return file;
 }
 
 std::optional<bool> Lessons::LearntAs(std::uint64_t text_key) const {
-    const auto found = texts_.find(text_key);
-    if (found == texts_.end()) return std::nullopt;
-    return found->second;
+    const bool* spam = texts_.find(text_key);
+    if (spam == nullptr) return std::nullopt;
+    return *spam;
 }
 
 void Lessons::Learn(std::uint64_t text_key, const TokenSet& tokens, bool spam) {
@@ -38,18 +38,18 @@ void Lessons::Learn(std::uint64_t text_key, const TokenSet& tokens, bool spam) {
 }
 
 void Lessons::Unlearn(std::uint64_t text_key, const TokenSet& tokens) {
-    const auto found = texts_.find(text_key);
-    if (found == texts_.end()) return;
-    const bool spam = found->second;
-    texts_.erase(found);
+    const bool* learnt = texts_.find(text_key);
+    if (learnt == nullptr) return;
+    const bool spam = *learnt;
+    texts_.erase(text_key);
     std::uint32_t& messages = spam ? messages_.spam : messages_.ham;
     if (messages > 0) --messages;
     for (const std::uint64_t token : tokens) {
-        const auto counts = tokens_.find(token);
-        if (counts == tokens_.end()) continue;
-        std::uint32_t& count = spam ? counts->second.spam : counts->second.ham;
+        Counts* counts = tokens_.find(token);
+        if (counts == nullptr) continue;
+        std::uint32_t& count = spam ? counts->spam : counts->ham;
         if (count > 0) --count;
-        if (counts->second.ham == 0 && counts->second.spam == 0) tokens_.erase(counts);
+        if (counts->ham == 0 && counts->spam == 0) tokens_.erase(token);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 
+#include "rules/key_map.h"
 #include "rules/token_set.h"
 #include "rules/user_dictionary.h"
 
@@ -32,13 +32,13 @@ public:
     void Unlearn(std::uint64_t text_key, const TokenSet& tokens);
 
     Counts Messages() const noexcept { return messages_; }
-    const std::unordered_map<std::uint64_t, Counts>& Tokens() const noexcept { return tokens_; }
-    const std::unordered_map<std::uint64_t, bool>& Texts() const noexcept { return texts_; }
+    const KeyMap<Counts>& Tokens() const noexcept { return tokens_; }
+    const KeyMap<bool>& Texts() const noexcept { return texts_; }
 
 private:
     Counts messages_;
-    std::unordered_map<std::uint64_t, Counts> tokens_;
-    std::unordered_map<std::uint64_t, bool> texts_;
+    KeyMap<Counts> tokens_;
+    KeyMap<bool> texts_;
 };
 
 }  // namespace tarn::rules
