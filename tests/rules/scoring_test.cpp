@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/clue_collector.h"
 #include "rules/fisher_combining.h"
 #include "rules/rate_scale.h"
 #include "rules/token_hash.h"
@@ -49,6 +50,30 @@ TEST(TokenTable, FindsEachTokenOfTheDictionaryAndNoOther) {
     }
     EXPECT_LT(table.Probability(2), 0.0f);
     EXPECT_LT(TokenTable().Probability(12345), 0.0f);
+}
+
+TEST(ClueCollector, CountsEachClueOnceHoweverManyTokensComeBetweenAndForgetsThemForTheNextText) {
+    std::vector<TokenCounts> tokens = {{TokenHash("viagra"), 0, 90}, {TokenHash("meeting"), 200, 1}, {TokenHash("plain"), 3, 1}};
+    std::sort(tokens.begin(), tokens.end(), [](const auto& a, const auto& b) { return a.hash < b.hash; });
+    const TokenTable table(Counts(tokens));
+    ClueCollector collector(table, 0.1);
+    collector.Add("viagra");
+    collector.Add("plain");  // seen in both kinds alike: no clue
+    // Thousands of tokens that are no clue, then the clues once more.
+    for (int n = 0; n < 5000; ++n) collector.Add("unknown" + std::to_string(n));
+    collector.Add("meeting");
+    collector.Add("viagra");
+    collector.Add("meeting");
+    collector.Add("plain");
+    const auto clues = collector.Clues();
+    ASSERT_EQ(clues.size(), 2u);
+    EXPECT_EQ(collector.Text(clues[0]), "viagra");
+    EXPECT_EQ(collector.Text(clues[1]), "meeting");
+
+    collector.Reset();
+    collector.Add("meeting");
+    ASSERT_EQ(collector.Clues().size(), 1u) << "a clue of the last text is one of this text too";
+    EXPECT_EQ(collector.Text(collector.Clues()[0]), "meeting");
 }
 
 TEST(ChiSquareSurvival, MatchesTheClosedFormForEvenDegrees) {
