@@ -11,7 +11,7 @@ namespace tarn::rules {
 
 namespace {
 
-// Far beyond the lessons of a lifetime (100,000 messages take some 30 MB).
+// Far beyond the lessons of a lifetime (100,000 messages take some 8 MB).
 constexpr std::uintmax_t MaxUserFileSize = std::uintmax_t{1} << 30;
 
 // "tarnrules.user.damaged", or with a number when that name is taken already.
