@@ -7,14 +7,16 @@
 namespace tarn::rules {
 
 // A map from 64-bit keys that are hashes already to small values, in one open-addressing
-// array with linear probing: the lessons keep hundreds of thousands of tokens in it, made in
-// one allocation when a user file is taken rather than one node each. At most half full. The
+// array with linear probing: the engine's token counts and the lessons live in it, hundreds of
+// thousands of tokens made in one allocation rather than one node each; a lookup reads one or
+// two slots and allocates nothing. At most half full. The
 // key 0 marks a free slot, so a value under the key 0 is kept beside the array.
 template <class Value>
 class KeyMap {
 public:
     std::size_t size() const noexcept { return size_; }
     bool empty() const noexcept { return size_ == 0; }
+    std::size_t memory_bytes() const noexcept { return slots_.capacity() * sizeof(Slot); }
 
     // Room for this many keys in all without growing.
     void reserve(std::size_t keys) {
@@ -43,10 +45,11 @@ public:
             }
             return zero_value_;
         }
-        if (Value* found = find(key)) return *found;
         reserve(size_ + 1);
         std::size_t slot = key & Mask();
-        while (slots_[slot].key != 0) slot = (slot + 1) & Mask();
+        for (; slots_[slot].key != 0; slot = (slot + 1) & Mask()) {
+            if (slots_[slot].key == key) return slots_[slot].value;
+        }
         slots_[slot] = {key, Value{}};
         ++size_;
         return slots_[slot].value;

@@ -14,13 +14,6 @@ void Step(std::uint32_t& count, int step) noexcept {
     }
 }
 
-// At most half full, so that a lookup of an absent key meets an empty slot soon.
-std::size_t CapacityFor(std::size_t tokens) {
-    std::size_t capacity = 16;
-    while (capacity < 2 * tokens) capacity *= 2;
-    return capacity;
-}
-
 }  // namespace
 
 double TokenProbability(std::uint32_t ham, std::uint32_t spam, std::uint32_t ham_messages,
@@ -35,23 +28,17 @@ double TokenProbability(std::uint32_t ham, std::uint32_t spam, std::uint32_t ham
 TokenTable::TokenTable(const Dictionary& dictionary)
     : parameters_(dictionary.parameters),
       ham_messages_(dictionary.ham_messages),
-      spam_messages_(dictionary.spam_messages),
-      slots_(CapacityFor(dictionary.tokens.size())),
-      mask_(slots_.size() - 1),
-      size_(dictionary.tokens.size()) {
-    for (const TokenCounts& token : dictionary.tokens) {
-        std::size_t slot = token.hash & mask_;
-        while (slots_[slot].hash != 0) slot = (slot + 1) & mask_;
-        slots_[slot] = {token.hash, token.ham, token.spam};
-    }
+      spam_messages_(dictionary.spam_messages) {
+    counts_.reserve(dictionary.tokens.size());
+    for (const TokenCounts& token : dictionary.tokens) AddCounts(token.hash, token.ham, token.spam);
 }
 
 void TokenTable::CountMessage(bool spam, int step) noexcept { Step(spam ? spam_messages_ : ham_messages_, step); }
 
 void TokenTable::CountToken(std::uint64_t hash, bool spam, int step) {
     if (hash == 0) return;
-    Slot& entry = SlotFor(hash);
-    Step(spam ? entry.spam : entry.ham, step);
+    Counts& counts = counts_[hash];
+    Step(spam ? counts.spam : counts.ham, step);
 }
 
 void TokenTable::AddCounts(std::uint32_t ham_messages, std::uint32_t spam_messages) {
@@ -61,37 +48,9 @@ void TokenTable::AddCounts(std::uint32_t ham_messages, std::uint32_t spam_messag
 
 void TokenTable::AddCounts(std::uint64_t hash, std::uint32_t ham, std::uint32_t spam) {
     if (hash == 0) return;
-    Slot& entry = SlotFor(hash);
-    entry.ham += ham;
-    entry.spam += spam;
-}
-
-void TokenTable::Reserve(std::size_t more) {
-    if (2 * (size_ + more) > slots_.size()) Grow(size_ + more);
-}
-
-// The token's slot, made when the table does not hold it yet.
-TokenTable::Slot& TokenTable::SlotFor(std::uint64_t hash) {
-    if (2 * (size_ + 1) > slots_.size()) Grow(size_ + 1);
-    std::size_t slot = hash & mask_;
-    for (; slots_[slot].hash != 0; slot = (slot + 1) & mask_) {
-        if (slots_[slot].hash == hash) return slots_[slot];
-    }
-    ++size_;
-    slots_[slot].hash = hash;
-    return slots_[slot];
-}
-
-void TokenTable::Grow(std::size_t tokens) {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(CapacityFor(tokens), Slot{});
-    mask_ = slots_.size() - 1;
-    for (const Slot& entry : old) {
-        if (entry.hash == 0) continue;
-        std::size_t slot = entry.hash & mask_;
-        while (slots_[slot].hash != 0) slot = (slot + 1) & mask_;
-        slots_[slot] = entry;
-    }
+    Counts& counts = counts_[hash];
+    counts.ham += ham;
+    counts.spam += spam;
 }
 
 }  // namespace tarn::rules

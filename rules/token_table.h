@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "rules/dictionary.h"
+#include "rules/key_map.h"
 
 namespace tarn::rules {
 
@@ -17,8 +17,7 @@ inline double TokenProbability(std::uint32_t ham, std::uint32_t spam, const Dict
 }
 
 // The ham and spam counts of every token the engine knows, by key, with the message counts
-// they are shares of, in an open-addressing table: a lookup reads one or two slots and
-// allocates nothing. A token's probability is worked out from the counts at each lookup, so
+// they are shares of. A token's probability is worked out from the counts at each lookup, so
 // that a lesson (a message counted in or taken out again) rates every later text at once.
 class TokenTable {
 public:
@@ -27,11 +26,8 @@ public:
 
     // The token's probability, or a negative value when no message held it.
     float Probability(std::uint64_t hash) const noexcept {
-        for (std::size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
-            const Slot& entry = slots_[slot];
-            if (entry.hash == hash) return ProbabilityOf(entry);
-            if (entry.hash == 0) return -1.0f;
-        }
+        const Counts* counts = counts_.find(hash);
+        return counts == nullptr ? -1.0f : ProbabilityOf(*counts);
     }
 
     // `step` messages of the kind more (or, negative, fewer), and each of their different
@@ -42,33 +38,27 @@ public:
     void AddCounts(std::uint32_t ham_messages, std::uint32_t spam_messages);
     void AddCounts(std::uint64_t hash, std::uint32_t ham, std::uint32_t spam);
     // Room for this many tokens more without growing on the way.
-    void Reserve(std::size_t more);
+    void Reserve(std::size_t more) { counts_.reserve(counts_.size() + more); }
 
     std::uint32_t HamMessages() const noexcept { return ham_messages_; }
     std::uint32_t SpamMessages() const noexcept { return spam_messages_; }
-    std::size_t Size() const noexcept { return size_; }
-    std::size_t MemoryBytes() const noexcept { return slots_.capacity() * sizeof(Slot); }
+    std::size_t Size() const noexcept { return counts_.size(); }
+    std::size_t MemoryBytes() const noexcept { return counts_.memory_bytes(); }
 
 private:
-    struct Slot {
-        std::uint64_t hash = 0;  // 0: empty (no token has the key 0)
+    struct Counts {
         std::uint32_t ham = 0;
         std::uint32_t spam = 0;
     };
-    float ProbabilityOf(const Slot& entry) const noexcept {
-        if (entry.ham == 0 && entry.spam == 0) return -1.0f;  // every message that held it was unlearnt
-        return static_cast<float>(TokenProbability(entry.ham, entry.spam, ham_messages_, spam_messages_, parameters_));
+    float ProbabilityOf(const Counts& counts) const noexcept {
+        if (counts.ham == 0 && counts.spam == 0) return -1.0f;  // every message that held it was unlearnt
+        return static_cast<float>(TokenProbability(counts.ham, counts.spam, ham_messages_, spam_messages_, parameters_));
     }
-    Slot& SlotFor(std::uint64_t hash);
-    void Grow(std::size_t tokens);
 
     ClassifierParameters parameters_;
     std::uint32_t ham_messages_ = 0;
     std::uint32_t spam_messages_ = 0;
-    // Never empty: a table without tokens still has a free slot for lookups to stop at.
-    std::vector<Slot> slots_ = std::vector<Slot>(1);
-    std::size_t mask_ = 0;
-    std::size_t size_ = 0;
+    KeyMap<Counts> counts_;  // by key; no token has the key 0
 };
 
 }  // namespace tarn::rules
