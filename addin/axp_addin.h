@@ -28,6 +28,7 @@ enum class StartMode : std::uint8_t {
 inline constexpr int ConnectAtHostStartup = 1;  // ext_cm_Startup: OnStartupComplete follows
 // ext_DisconnectMode: 0 the host shuts down, anything else the user unloads the add-in.
 inline constexpr int DisconnectAtHostShutdown = 0;
+inline constexpr int DisconnectByUser = 1;  // ext_dm_UserClosed: unticked in the COM Add-ins dialog
 
 // Office's "default colour" for a button face: take the picture's bottom-left pixel.
 inline constexpr std::uint32_t DefaultTransparentColour = 0x20000000;

@@ -23,9 +23,10 @@ void TTarnAddin::RequireLists() const {
 }
 
 void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarControlPtr&) {
+    splash_.reset();  // the user is at work: the splash goes
     if (tag == u"btnAbout") {
         dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
-                           engine_.Getversionnumber(), dialogs::AboutShowing::Command);
+                           engine_.Getversionnumber());
     } else if (tag == u"btnCurrentReport") {
         ProduceInboxReport();
     } else if (tag == u"btnQuarantine") {

@@ -19,11 +19,11 @@ void TaxpEventSink::Connect(host::CommandBarControlPtr control) {
     control_ = std::move(control);
     const auto handler = [this](const host::CommandBarControlPtr& source) { OnEvent(source); };
     switch (control_->Type()) {
-        case host::ControlType::Button:
-        case host::ControlType::Popup: connection_ = control_->OnClick(handler); break;
+        case host::ControlType::Button: connection_ = control_->OnClick(handler); break;
         case host::ControlType::Edit:
         case host::ControlType::DropDown:
         case host::ControlType::ComboBox: connection_ = control_->OnChange(handler); break;
+        case host::ControlType::Popup: break;  // Office raises nothing from a pop-up: it opens its menu
     }
     control_->SetParameter(number_text_);
 }

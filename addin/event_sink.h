@@ -23,8 +23,8 @@ public:
 // control carries acts: one click, one command.
 class TaxpEventSink {
 public:
-    // Connects to the control's events (Click for buttons and pop-ups, Change for edits,
-    // drop-downs and combo boxes) and writes `number` into its Parameter. A host failure is
+    // Connects to the control's events (Click for buttons, Change for edits, drop-downs and
+    // combo boxes; a pop-up has none) and writes `number` into its Parameter. A host failure is
     // raised.
     // A host failure in a later event is contained and recorded in `diagnostics`.
     TaxpEventSink(ClickReceiver& receiver, platform::Diagnostics& diagnostics, host::CommandBarControlPtr control,

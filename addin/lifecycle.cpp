@@ -27,9 +27,21 @@ void TTarnAddin::FillFriendsAtFirstStart() {
         quarantine::EnsureQuarantineShortcut(OutlookApp(), captions_, services_.message_boxes);
         commands::ScanContacts(CommandContext(), *lists_);
         settings_.load_ol_addresses = false;
+        store::SaveSettings(services_.registry, settings_, diagnostics);
         platform::Contain(diagnostics, "Startup (sent mail scan)",
                           [this] { commands::ProtectSentMail(CommandContext(), *lists_, settings_); });
     });
+}
+
+void TTarnAddin::StartWritingBehind() {
+    writes_ = std::make_unique<WriteBehind>(services_.timers, services_.diagnostics);
+    writes_->SetWriter(WriteBehind::Change::FriendSenders, "OnSentItemAdd (writing the friends)", [this] {
+        if (lists_) lists_->SaveList(store::ListKind::FriendSenders);
+    });
+    writes_->SetWriter(WriteBehind::Change::Lessons, "Learning (writing the lessons)", [this] {
+        if (!engine_.SaveLessons()) throw std::runtime_error("the rating engine could not write what it was taught");
+    });
+    engine_.OnLesson([this] { writes_->Changed(WriteBehind::Change::Lessons); });
 }
 
 void TTarnAddin::Startup() {
@@ -45,10 +57,12 @@ void TTarnAddin::Startup() {
     // Each guarded step that fails is abandoned, shown to no one but written to the
     // diagnostics log: without lists the commands that use them fail when used, without a
     // hook that folder's mail is not watched. A dictionary that cannot be loaded costs the
-    // rating, never the lists.
-    platform::Contain(diagnostics, "Startup (dictionaries)", [this] { engine_.LoadDictionaries(); });
+    // rating, never the lists. The dictionaries load on a thread of their own while the rest
+    // of the start goes on; the first rating waits for them.
+    platform::Contain(diagnostics, "Startup (dictionaries)", [this] { engine_.StartLoadingDictionaries(); });
     platform::Contain(diagnostics, "Startup (lists)",
                       [this] { lists_ = store::UserLists::CreateLists(directory_, services_.diagnostics); });
+    StartWritingBehind();
     platform::Contain(diagnostics, "Startup (Inbox hook)", [this] {
         const auto inbox = OutlookApp().GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::Inbox);
         inbox_items_ = inbox->Items()->OnItemAdd([this](const host::ItemPtr& item) { OnInboxItemAdd(item); });
@@ -65,15 +79,19 @@ void TTarnAddin::Startup() {
     store::LoadSettings(services_.registry, settings_, diagnostics);
     SetupDiagnosticsLog();
 
-    if (settings_.show_splash) {
-        dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
-                           engine_.Getversionnumber(), dialogs::AboutShowing::StartUp);
+    // What waits for the user, or takes long, runs once Outlook's start has gone on. The first
+    // start's welcome greets the user in the splash's place.
+    if (settings_.load_ol_addresses) {
+        after_startup_.Post("Startup (first start)", [this] { FillFriendsAtFirstStart(); });
+    } else if (settings_.show_splash) {
+        after_startup_.Post("Startup (splash)", [this] { ShowSplash(); });
     }
-    if (settings_.load_ol_addresses) FillFriendsAtFirstStart();
 
     report_timer_ = services_.timers.CreateTimer();
     SetupReportTimer();
     report_timer_->SetEnabled(true);
+    platform::Contain(diagnostics, "Startup (Quit hook)",
+                      [this] { quit_hook_ = OutlookApp().OnQuit([this] { WriteBeforeExit(); }); });
 
     // From here on the shutdown saves what was loaded, also when the hooks below fail.
     explorer_wrappers_.emplace();
@@ -90,16 +108,37 @@ void TTarnAddin::Startup() {
     });
 }
 
+void TTarnAddin::ShowSplash() {
+    splash_ = dialogs::ShowSplash(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
+                                  engine_.Getversionnumber());
+}
+
+// Whichever of the two comes first writes; the second finds nothing left (no public source says
+// for sure that Quit still comes at a fast exit, so the last window's close writes too).
+void TTarnAddin::WriteBeforeExit() noexcept {
+    if (!explorer_wrappers_ || written_before_exit_) return;
+    written_before_exit_ = true;
+    platform::Contain(services_.diagnostics, "Closing", [this] {
+        writes_->WriteAll();
+        platform::Contain(services_.diagnostics, "Closing (report at exit)", [this] { ReportIfDue(); });
+    });
+}
+
 void TTarnAddin::Shutdown() {
+    after_startup_.Cancel();
     if (!explorer_wrappers_) return;  // nothing read at start-up is written back over the user's files
     // Outlook is closing: nothing is shown, but every failure is written down.
     platform::Contain(services_.diagnostics, "Shutdown", [this] {
+        splash_.reset();
         while (!explorer_wrappers_->empty()) explorer_wrappers_->pop_back();
         explorer_wrappers_.reset();
         explorers_hook_.Reset();
+        quit_hook_.Reset();
         store::SaveSettings(services_.registry, settings_, services_.diagnostics);
         // A report that cannot be made at exit does not cost the user the lists.
         platform::Contain(services_.diagnostics, "Shutdown (report at exit)", [this] { ReportIfDue(); });
+        writes_->WriteAll();
+        engine_.OnLesson({});
         engine_.UnLoadDictionaries();
         if (lists_) {
             lists_->SaveListsAtShutdown();
@@ -109,6 +148,7 @@ void TTarnAddin::Shutdown() {
         sent_items_.Reset();
         inspectors_hook_.Reset();
         report_timer_.reset();
+        writes_.reset();
     });
 }
 

@@ -20,9 +20,11 @@ TTarnAddin::TTarnAddin(platform::Services& services, dialogs::DialogFactory& dia
       engine_(engine),
       directory_(std::move(installation_directory)),
       view_(services.mapi),
-      report_(directory_, services) {}
+      report_(directory_, services),
+      after_startup_(services.timers, services.diagnostics) {}
 
-TTarnAddin::~TTarnAddin() = default;
+// The engine outlives the add-in: it must not tell a lesson to an add-in that is gone.
+TTarnAddin::~TTarnAddin() { engine_.OnLesson({}); }
 
 host::FolderPtr TTarnAddin::GetQuarantineFolder() { return quarantine::GetQuarantineFolder(OutlookApp()); }
 

@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "addin/after_startup.h"
 #include "addin/axp_addin.h"
 #include "addin/explorer_wrapper.h"
+#include "addin/write_behind.h"
 #include "commands/command_context.h"
+#include "dialogs/about_window.h"
 #include "dialogs/dialog_factory.h"
 #include "host/application.h"
 #include "host/subscription.h"
@@ -64,8 +67,10 @@ public:
     // to the quarantine folder or Deleted Items, adding a row to the pending report. Nothing
     // escapes: a failure leaves the item in the Inbox.
     void OnInboxItemAdd(const host::ItemPtr& item) noexcept;
-    // The handler of Sent Items' item-added event: the recipients become friend senders.
+    // The handler of Sent Items' item-added event: the recipients become friend senders,
+    // written to their file a moment later.
     void OnSentItemAdd(const host::ItemPtr& item) noexcept;
+
     // Told the outcome of every item the Inbox handler looked at.
     void SetScreeningObserver(ScreeningObserver observer) { observer_ = std::move(observer); }
 
@@ -89,20 +94,28 @@ public:
     const std::string& CurrentSubject() const noexcept { return current_subject_; }
 
 protected:
-    // Start-up: captions, the toolbars, the engine's dictionaries and the lists, the Inbox and
-    // Sent Items hooks, the settings, the About window, the report timer, the window hooks.
-    // A failure of a step without a guard of its own ends start-up and is raised.
+    // Start-up: captions, the toolbars, the engine's dictionaries (loading on a thread of their
+    // own) and the lists, the Inbox and Sent Items hooks, the settings, the report timer, the
+    // Quit and window hooks; the splash, or the first start's welcome and scans, once start-up
+    // has returned. A failure of a step without a guard of its own ends start-up and is raised.
     void Startup() override;
-    // Shutdown: the windows let go, the settings, the report on exit, the dictionaries, the
-    // lists, the hooks and the timer. Nothing is written when start-up did not get as far as
-    // the window hooks (it did not load what would be written).
+    // Shutdown, when the user unloads the add-in or Outlook 2007 and older close: the windows
+    // let go, the settings, the report on exit, the lessons, the dictionaries, the lists, the
+    // hooks and the timers. Nothing is written when start-up did not get as far as the window
+    // hooks (it did not load what would be written).
     void Shutdown() override;
     // The command of the toolbar button with this tag.
     void ControlClick(const std::u16string& tag, const host::CommandBarControlPtr& control) override;
 
 private:
     void BuildMainWindowToolbars();
+    void StartWritingBehind();
+    void ShowSplash();
     void FillFriendsAtFirstStart();
+    // Outlook is closing (the application's Quit, or its last main window closed): what still
+    // waits to be written is written and the report on exit made, for Outlook 2010 and later
+    // end the process without a shutdown. No window, no wait.
+    void WriteBeforeExit() noexcept;
     void TrackExplorer(const host::ExplorerPtr& explorer);
     void OnExplorerSelectionChange(ExplorerWrapper& wrapper) noexcept;
     void OnExplorerClose(ExplorerWrapper& wrapper) noexcept;
@@ -134,12 +147,20 @@ private:
     host::Subscription inbox_items_;
     host::Subscription sent_items_;
     std::unique_ptr<platform::Timer> report_timer_;
+    std::unique_ptr<WriteBehind> writes_;
+    host::Subscription quit_hook_;
+    std::unique_ptr<dialogs::TFrmAddAbout> splash_;
+    // Outlook's closing was met (its last main window closed, or Quit): once is enough, until
+    // a main window opens again.
+    bool written_before_exit_ = false;
     host::Subscription explorers_hook_;
     host::Subscription inspectors_hook_;
     // The main windows followed; absent until start-up reaches the window hooks.
     std::optional<std::vector<std::unique_ptr<ExplorerWrapper>>> explorer_wrappers_;
     std::string current_subject_;
     ScreeningObserver observer_;
+    // Last: its steps use everything above, and go with it.
+    AfterStartup after_startup_;
 };
 
 }  // namespace tarn::addin

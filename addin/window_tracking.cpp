@@ -9,6 +9,7 @@ namespace tarn::addin {
 
 void TTarnAddin::TrackExplorer(const host::ExplorerPtr& explorer) {
     if (!explorer) throw host::HostError("Application.ActiveExplorer", "there is no active explorer");
+    written_before_exit_ = false;  // Outlook goes on after all
     explorer_wrappers_->push_back(std::make_unique<ExplorerWrapper>(
         explorer, [this](ExplorerWrapper& wrapper) { OnExplorerSelectionChange(wrapper); },
         [this](ExplorerWrapper& wrapper) { OnExplorerClose(wrapper); }));
@@ -36,6 +37,8 @@ void TTarnAddin::OnExplorerSelectionChange(ExplorerWrapper& wrapper) noexcept {
 void TTarnAddin::OnExplorerClose(ExplorerWrapper& wrapper) noexcept {
     if (!explorer_wrappers_) return;
     std::erase_if(*explorer_wrappers_, [&wrapper](const auto& held) { return held.get() == &wrapper; });
+    // The last main window closing is how the user closes Outlook.
+    if (explorer_wrappers_->empty()) WriteBeforeExit();
 }
 
 void TTarnAddin::AddMessageWindowToolbar(const host::InspectorPtr& inspector) {

@@ -1,6 +1,7 @@
 #include "bench/bench_support.h"
 
 #include <algorithm>
+#include <fstream>
 #include <iostream>
 #include <random>
 #include <stdexcept>
@@ -8,7 +9,11 @@
 
 #include <sstream>
 
+#include "platform/dynamic_library.h"
 #include "platform/stream_diagnostics.h"
+#include "rules/engine.h"
+#include "rules/taught_engine.h"
+#include "rules/user_dictionary.h"
 #include "store/user_lists.h"
 #include "tools/import/mailbox_reader.h"
 #include "tools/sim/addin_session.h"
@@ -80,6 +85,23 @@ void WriteSyntheticLists(const std::filesystem::path& folder, std::size_t entrie
         lists->List(kind).Assign(std::move(made));
         lists->SaveList(kind);
     }
+}
+
+void WriteLessons(const std::filesystem::path& folder, int lessons) {
+    std::filesystem::copy_file(platform::OwnModuleFolder() / rules::TaughtEngine::DictionaryFileName,
+                               folder / rules::TaughtEngine::DictionaryFileName,
+                               std::filesystem::copy_options::overwrite_existing);
+    rules::Engine engine;
+    engine.Load(folder / rules::TaughtEngine::DictionaryFileName);
+    const auto& texts = CorpusScreeningTexts();
+    for (int n = 0; n < lessons; ++n) {
+        std::string text = texts[static_cast<std::size_t>(n) % texts.size()];
+        for (int word = 0; word < 5; ++word) text += " lesson" + std::to_string(n) + "w" + std::to_string(word);
+        engine.Learn(text, n % 2 == 1);
+    }
+    const auto bytes = rules::WriteUserDictionary(engine.Taught().File());
+    std::ofstream(folder / rules::TaughtEngine::UserFileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void PerItemTimes::Report(benchmark::State& state) {

@@ -39,6 +39,12 @@ platform::Diagnostics& BenchDiagnostics();
 // addresses for the sender lists, none of which a corpus message is likely to hold.
 void WriteSyntheticLists(const std::filesystem::path& folder, std::size_t entries);
 
+// Puts the shipped dictionary into the folder with a user file of `lessons` learnt messages: each
+// a corpus message with five words of its own, so that the file holds the corpus's tokens and
+// many more, as years of a user's mail would. Taught in memory and written once: the engine's
+// saves every 20 lessons would write the growing file thousands of times over.
+void WriteLessons(const std::filesystem::path& folder, int lessons);
+
 // Times each call of `work` on its own and reports the median and 99th percentile per item, in
 // microseconds, as counters of the benchmark.
 class PerItemTimes {

@@ -1,6 +1,5 @@
 // The engine with a lifetime of lessons: a user file of 100,000 learnt messages, its loading
-// and the rating over it. Each lesson is a corpus message with five words of its own, so that
-// the file holds the corpus's tokens and half a million more, as years of a user's mail would.
+// and the rating over it.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -23,21 +22,7 @@ constexpr int Lessons = 100000;
 const StateFolder& TaughtFolder() {
     static const StateFolder folder;
     static const bool made = [] {
-        std::filesystem::copy_file(platform::OwnModuleFolder() / rules::TaughtEngine::DictionaryFileName,
-                                   folder.Path() / rules::TaughtEngine::DictionaryFileName);
-        // Taught in memory and written once: the add-in's saves every 20 lessons would write
-        // the growing file 5,000 times over.
-        rules::Engine engine;
-        engine.Load(folder.Path() / rules::TaughtEngine::DictionaryFileName);
-        const auto& texts = CorpusScreeningTexts();
-        for (int n = 0; n < Lessons; ++n) {
-            std::string text = texts[static_cast<std::size_t>(n) % texts.size()];
-            for (int word = 0; word < 5; ++word) text += " lesson" + std::to_string(n) + "w" + std::to_string(word);
-            engine.Learn(text, n % 2 == 1);
-        }
-        const auto bytes = rules::WriteUserDictionary(engine.Taught().File());
-        std::ofstream(folder.Path() / rules::TaughtEngine::UserFileName, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        WriteLessons(folder.Path(), Lessons);
         return true;
     }();
     (void)made;

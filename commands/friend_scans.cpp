@@ -90,6 +90,20 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
+// Runs a walk that adds friends and writes them at once, also when the walk stopped half-way
+// (the friends it found are kept): a failure to write is raised, unless the walk's own failure
+// is on its way, which then names the place of the write in the log.
+template <class Walk>
+void WalkThenWrite(const CommandContext& context, store::UserLists& lists, std::string_view place, Walk&& walk) {
+    try {
+        walk();
+    } catch (...) {
+        platform::Contain(context.services.diagnostics, place, [&] { lists.SaveList(ListKind::FriendSenders); });
+        throw;
+    }
+    lists.SaveList(ListKind::FriendSenders);
+}
+
 }  // namespace
 
 void ScanContacts(const CommandContext& context, store::UserLists& lists) {
@@ -121,8 +135,10 @@ void ProtectSentMail(const CommandContext& context, store::UserLists& lists, con
     const auto items = [&sent_items] { return sent_items; };
     const ScanKind kind{"ProtectSentMail", host::item_class::Mail, false, false,
                         [](host::Item& mail) { return screening::RecipientAddresses(mail); }};
-    Walk(context, lists, items, u"Orvik: " + sent->Name() + u"= " + Number(sent_items->Count()), kind);
-    platform::Contain(context.services.diagnostics, "ProtectSentMail (normalizing)", [&] { Normalize(lists); });
+    WalkThenWrite(context, lists, "ProtectSentMail (saving)", [&] {
+        Walk(context, lists, items, u"Orvik: " + sent->Name() + u"= " + Number(sent_items->Count()), kind);
+        platform::Contain(context.services.diagnostics, "ProtectSentMail (normalizing)", [&] { Normalize(lists); });
+    });
 }
 
 void ProtectCurrentFolder(const CommandContext& context, store::UserLists& lists) {
@@ -132,8 +148,10 @@ void ProtectCurrentFolder(const CommandContext& context, store::UserLists& lists
     const ScanKind kind{"ProtectCurrentFolder", host::item_class::Mail, false, false, [&context](host::Item& mail) {
                             return Lines(screening::ExtractAddresses(context.view.ReadSenderAddress(mail)));
                         }};
-    Walk(context, lists, items, u"Orvik: " + folder->Name() + u"= " + Number(folder->Items()->Count()), kind);
-    Normalize(lists);
+    WalkThenWrite(context, lists, "ProtectCurrentFolder (saving)", [&] {
+        Walk(context, lists, items, u"Orvik: " + folder->Name() + u"= " + Number(folder->Items()->Count()), kind);
+        Normalize(lists);
+    });
 }
 
 }  // namespace tarn::commands

@@ -16,12 +16,13 @@ namespace tarn::commands {
 void ScanContacts(const CommandContext& context, store::UserLists& lists);
 
 // Every recipient's address of every message of Sent Items, unless the add-in is paused. The
-// list is normalized at the end; its file is written at the next save.
+// list is normalized at the end and its file written, also when the walk fails.
 void ProtectSentMail(const CommandContext& context, store::UserLists& lists, const store::Settings& settings);
 
 // The "Protect current folder" command: the addresses in every sender of the mail folder the
 // active main window shows; nothing for a folder of other items. The list is normalized at
-// the end; its file is written at the next save.
+// the end and its file written, also when the walk fails; a file that cannot be written
+// reaches the caller.
 void ProtectCurrentFolder(const CommandContext& context, store::UserLists& lists);
 
 }  // namespace tarn::commands

@@ -23,6 +23,7 @@ void ShowOptions(const CommandContext& context, store::Settings& settings, store
             dialog.ShowModal();
         } catch (...) {
             dialog.TakeBackSettings();
+            store::SaveSettings(services.registry, settings, services.diagnostics);
             throw;
         }
         dialog.TakeBackSettings();
@@ -37,6 +38,8 @@ void ShowOptions(const CommandContext& context, store::Settings& settings, store
         });
     }
     settings.load_ol_addresses = false;
+    // Written now: since Outlook 2010 no shutdown comes to write them at.
+    store::SaveSettings(services.registry, settings, services.diagnostics);
 }
 
 }  // namespace tarn::commands

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace tarn::dialogs {
@@ -23,10 +22,13 @@ public:
     virtual void SetCharSet(std::uint8_t char_set) = 0;
     virtual void SetTitle(const std::u16string& title) = 0;
     virtual void SetButtonCaption(const std::u16string& caption) = 0;
-    // Shows the window modally and returns once it has closed: when the user closes it, or,
-    // with close_after, at the latest when the window's own timer runs out after that long.
-    // Throws DialogError when the window cannot be shown.
-    virtual void ShowModal(std::optional<std::chrono::milliseconds> close_after) = 0;
+    // Shows the window modally and returns once the user has closed it. Throws DialogError when
+    // the window cannot be shown.
+    virtual void ShowModal() = 0;
+    // Shows the window and returns at once: it closes by itself when its own timer runs out
+    // after `close_after`, or when the user clicks it or closes it. Destroying the view takes
+    // the window away if it is still there. Throws DialogError when it cannot be shown.
+    virtual void ShowModeless(std::chrono::milliseconds close_after) = 0;
 };
 
 }  // namespace tarn::dialogs

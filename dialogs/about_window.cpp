@@ -25,23 +25,46 @@ TFrmAddAbout::TFrmAddAbout(std::unique_ptr<AboutView> view, platform::Shell& she
     view_->SetTitle(std::u16string(DesignedTitle) + u" - " + version_text);
 }
 
-void TFrmAddAbout::ShowModal(const std::filesystem::path& installation_directory,
-                             std::optional<std::chrono::milliseconds> close_after) {
+namespace {
+
+std::u16string ButtonCaption(const std::filesystem::path& installation_directory) {
     const store::LanguageFile language(installation_directory);
-    view_->SetButtonCaption(platform::Widen(language.Text(GoToWebSiteKey, GoToWebSiteDefault)));
-    view_->ShowModal(close_after);
+    return platform::Widen(language.Text(GoToWebSiteKey, GoToWebSiteDefault));
+}
+
+std::unique_ptr<TFrmAddAbout> MakeAbout(DialogFactory& factory, platform::Shell& shell, platform::LocaleFormat& locale,
+                                        std::uint8_t char_set, long double engine_version) {
+    const std::string version = platform::GeneralNumberText(engine_version, locale.DecimalSeparator());
+    return std::make_unique<TFrmAddAbout>(factory.CreateAboutView(), shell, char_set, platform::Widen(version));
+}
+
+}  // namespace
+
+void TFrmAddAbout::ShowModal(const std::filesystem::path& installation_directory) {
+    view_->SetButtonCaption(ButtonCaption(installation_directory));
+    view_->ShowModal();
+}
+
+void TFrmAddAbout::ShowModeless(const std::filesystem::path& installation_directory,
+                                std::chrono::milliseconds close_after) {
+    view_->SetButtonCaption(ButtonCaption(installation_directory));
+    view_->ShowModeless(close_after);
 }
 
 void TFrmAddAbout::btnGotowebClick() { shell_.Open(std::u16string(WebSite), platform::ShowCommand::Restore); }
 
 void ShowAbout(DialogFactory& factory, platform::Shell& shell, platform::LocaleFormat& locale,
                const std::filesystem::path& installation_directory, std::uint8_t char_set,
-               long double engine_version, AboutShowing showing) {
-    const std::string version = platform::GeneralNumberText(engine_version, locale.DecimalSeparator());
-    TFrmAddAbout about(factory.CreateAboutView(), shell, char_set, platform::Widen(version));
-    std::optional<std::chrono::milliseconds> close_after;
-    if (showing == AboutShowing::StartUp) close_after = SplashDuration;
-    about.ShowModal(installation_directory, close_after);
+               long double engine_version) {
+    MakeAbout(factory, shell, locale, char_set, engine_version)->ShowModal(installation_directory);
+}
+
+std::unique_ptr<TFrmAddAbout> ShowSplash(DialogFactory& factory, platform::Shell& shell, platform::LocaleFormat& locale,
+                                         const std::filesystem::path& installation_directory, std::uint8_t char_set,
+                                         long double engine_version) {
+    auto splash = MakeAbout(factory, shell, locale, char_set, engine_version);
+    splash->ShowModeless(installation_directory, SplashDuration);
+    return splash;
 }
 
 }  // namespace tarn::dialogs

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "dialogs/about_view.h"
@@ -25,10 +24,11 @@ public:
     TFrmAddAbout(const TFrmAddAbout&) = delete;
     TFrmAddAbout& operator=(const TFrmAddAbout&) = delete;
 
-    // Shows the window modally: the button's caption read afresh from the language file of the
-    // installation directory, and, with close_after, closing by itself after that long.
-    void ShowModal(const std::filesystem::path& installation_directory,
-                   std::optional<std::chrono::milliseconds> close_after);
+    // Shows the window modally, with the button's caption read afresh from the language file of
+    // the installation directory.
+    void ShowModal(const std::filesystem::path& installation_directory);
+    // The same without waiting: the window closes by itself after `close_after`, or at a click.
+    void ShowModeless(const std::filesystem::path& installation_directory, std::chrono::milliseconds close_after);
 
     // Opens the maker's web page in the user's browser; the window stays open.
     void btnGotowebClick() override;
@@ -38,17 +38,19 @@ private:
     platform::Shell& shell_;
 };
 
-enum class AboutShowing {
-    Command,  // the toolbar's about button: the window stays until the user closes it
-    StartUp,  // the splash at the add-in's start: the window closes by itself after 3 seconds
-};
-
-// Shows the about window modally and destroys it when it has closed, also when showing failed.
-// The title carries the rating engine's version in the general number form with the user's
-// decimal separator. The caller decides whether a start-up showing happens at all (the
-// "ShowSplash" setting). A window that cannot be created or shown throws DialogError.
+// The toolbar's about button: shows the about window modally until the user closes it, and
+// destroys it then, also when showing failed. The title carries the rating engine's version in
+// the general number form with the user's decimal separator. A window that cannot be created or
+// shown throws DialogError.
 void ShowAbout(DialogFactory& factory, platform::Shell& shell, platform::LocaleFormat& locale,
                const std::filesystem::path& installation_directory, std::uint8_t char_set,
-               long double engine_version, AboutShowing showing);
+               long double engine_version);
+
+// The splash at the add-in's start: the same window, shown without waiting for it (Outlook's
+// start goes on), closing by itself after 3 seconds or at a click. It stays while the returned
+// window is held. The caller decides whether it shows at all (the "ShowSplash" setting).
+std::unique_ptr<TFrmAddAbout> ShowSplash(DialogFactory& factory, platform::Shell& shell, platform::LocaleFormat& locale,
+                                         const std::filesystem::path& installation_directory, std::uint8_t char_set,
+                                         long double engine_version);
 
 }  // namespace tarn::dialogs

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "host/explorer.h"
 #include "host/inspector.h"
 #include "host/mapi_namespace.h"
+#include "host/subscription.h"
 #include "host/window.h"
 
 namespace tarn::host {
@@ -49,6 +51,11 @@ public:
     virtual std::shared_ptr<host::Explorers> Explorers() = 0;
     virtual std::shared_ptr<host::Inspectors> Inspectors() = 0;
     virtual std::shared_ptr<host::ComAddIns> COMAddIns() = 0;
+
+    // "Quit" of the application events: Outlook is closing. Since Outlook 2010 this is the last
+    // word an add-in hears at a normal exit: the process ends without OnBeginShutdown and
+    // OnDisconnection.
+    virtual Subscription OnQuit(std::function<void()> handler) = 0;
 };
 
 using ApplicationPtr = std::shared_ptr<Application>;

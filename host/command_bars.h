@@ -46,9 +46,10 @@ public:
     virtual std::shared_ptr<CommandBarControls> Controls() = 0;
     virtual void Delete(bool temporary) = 0;
 
-    // "Click" of the button events (buttons and pop-ups) and "Change" of the combo-box events
-    // (edit, drop-down, combo box). The host raises a click on every connected control that
-    // carries the clicked control's tag.
+    // "Click" of the button events (buttons only) and "Change" of the combo-box events (edit,
+    // drop-down, combo box); a pop-up raises neither, and HostError comes for an event the
+    // control type has not. The host raises a click on every connected control that carries the
+    // clicked control's tag.
     virtual Subscription OnClick(EventHandler handler) = 0;
     virtual Subscription OnChange(EventHandler handler) = 0;
 };

@@ -67,4 +67,8 @@ TARNRULES_EXPORT void UnlearnThisSpit(const char* text, int is_spam) {
     }
 }
 
+TARNRULES_EXPORT int SaveLessons() {
+    return TheEngine().SaveLessons() ? 1 : 0;
+}
+
 }  // extern "C"

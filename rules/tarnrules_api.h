@@ -23,7 +23,13 @@
 //                      dictionary (never into the dictionary), at the latest every 20 lessons
 //                      and at UnLoadDictionaries. Without data it does nothing; it never fails.
 // UnlearnThisSpit      takes back a text that was taught as that kind; anything else is left.
-// Calls come from one thread.
+// One more writes the lessons when the caller chooses; a library without it saves at its own
+// times only:
+// SaveLessons          writes every lesson not yet in "tarnrules.user" now. Returns 1 when the
+//                      file holds every lesson taught (also when there was nothing to write), 0
+//                      when they could not be written: they stay in memory and the next save
+//                      tries again. Never fails otherwise.
+// Calls come from one thread at a time.
 
 #if !defined(TARNRULES_BUILDING)
 #define TARNRULES_EXPORT
@@ -40,6 +46,7 @@ TARNRULES_EXPORT long double Getversionnumber();
 TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict);
 TARNRULES_EXPORT void LearnThisSpit(const char* text, int is_spam);
 TARNRULES_EXPORT void UnlearnThisSpit(const char* text, int is_spam);
+TARNRULES_EXPORT int SaveLessons();
 
 using LoadDictionariesFn = void (*)();
 using UnLoadDictionariesFn = void (*)();
@@ -47,6 +54,7 @@ using GetversionnumberFn = long double (*)();
 using AnalyzeThisSpitFn = unsigned char (*)(const char* text, char** verdict);
 using LearnThisSpitFn = void (*)(const char* text, int is_spam);
 using UnlearnThisSpitFn = void (*)(const char* text, int is_spam);
+using SaveLessonsFn = int (*)();
 }
 
 inline constexpr unsigned VerdictBufferSize = 1024;

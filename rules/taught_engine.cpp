@@ -85,17 +85,20 @@ void TaughtEngine::Lesson() {
     if (unsaved_ >= LessonsPerSave) Save();
 }
 
+bool TaughtEngine::SaveLessons() noexcept { return unsaved_ == 0 || Save(); }
+
 // Written whole to a new file that then takes the old one's place: a save cut short leaves
 // the lessons of the save before. A failed save is tried again at the next lesson's count.
-void TaughtEngine::Save() noexcept {
-    if (user_file_state_ == UserFile::None || user_file_state_ == UserFile::Unreadable) return;
+bool TaughtEngine::Save() noexcept {
+    if (user_file_state_ == UserFile::None || user_file_state_ == UserFile::Unreadable) return false;
     try {
         const auto bytes = WriteUserDictionary(engine_.Taught().File());
         platform::ReplaceFileContent(user_file_,
                                      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         unsaved_ = 0;
+        return true;
     } catch (...) {
-        // Kept in memory; the next save writes them all.
+        return false;  // kept in memory; the next save writes them all
     }
 }
 

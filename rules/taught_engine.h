@@ -38,6 +38,9 @@ public:
 
     bool Learn(std::string_view text, bool spam);
     bool Unlearn(std::string_view text, bool spam);
+    // Writes what was learnt since the last save now; false when lessons are still unsaved
+    // (the file cannot be written, or is one that could not be read and is not written over).
+    bool SaveLessons() noexcept;
 
     Engine& Rater() noexcept { return engine_; }
     UserFile UserFileState() const noexcept { return user_file_state_; }
@@ -47,7 +50,7 @@ public:
 private:
     void LoadLessons();
     void Lesson();
-    void Save() noexcept;
+    bool Save() noexcept;
 
     Engine engine_;
     std::filesystem::path user_file_;

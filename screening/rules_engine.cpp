@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 #include <system_error>
+#include <utility>
 
 namespace tarn::screening {
 
@@ -64,12 +65,36 @@ RulesEngine::RulesEngine(const std::filesystem::path& folder, Notice notice)
     analyze_ = analyze;
     learn_ = reinterpret_cast<LearnThisSpitFn>(library_->Symbol("LearnThisSpit"));
     unlearn_ = reinterpret_cast<UnlearnThisSpitFn>(library_->Symbol("UnlearnThisSpit"));
+    save_ = reinterpret_cast<SaveLessonsFn>(library_->Symbol("SaveLessons"));
+}
+
+// A load still running ends before the library can go.
+RulesEngine::~RulesEngine() {
+    if (loading_.valid()) loading_.wait();
 }
 
 void RulesEngine::LoadDictionaries() {
+    FinishLoading();
     if (load_ == nullptr) return;
     const auto set_aside_before = SetAsideFiles(folder_);
     load_();
+    LoadedDictionaries(set_aside_before);
+}
+
+void RulesEngine::StartLoadingDictionaries() {
+    FinishLoading();
+    if (load_ == nullptr) return;
+    set_aside_before_loading_ = SetAsideFiles(folder_);
+    loading_ = std::async(std::launch::async, load_);
+}
+
+void RulesEngine::FinishLoading() {
+    if (!loading_.valid()) return;
+    loading_.get();  // the entry point never raises
+    LoadedDictionaries(std::exchange(set_aside_before_loading_, {}));
+}
+
+void RulesEngine::LoadedDictionaries(const std::set<std::filesystem::path>& set_aside_before) {
     dictionary_checked_ = true;
     has_data_ = version_() != 0.0L;
     if (!has_data_) problem_ = "The rating engine has no dictionary (tarnrules.dict beside it is missing or damaged).";
@@ -81,16 +106,19 @@ void RulesEngine::LoadDictionaries() {
 }
 
 void RulesEngine::UnLoadDictionaries() {
+    FinishLoading();
     if (unload_ != nullptr) unload_();
     has_data_ = false;
     dictionary_checked_ = false;
 }
 
-long double RulesEngine::Getversionnumber() const {
+long double RulesEngine::Getversionnumber() {
+    FinishLoading();
     return version_ != nullptr ? version_() : 0.0L;
 }
 
 RulesEngine::Verdict RulesEngine::AnalyzeThisSpit(std::string_view screening_text) {
+    FinishLoading();
     // Without the library, or with one that refused its dictionary, nothing is rated.
     if (!Available() || (dictionary_checked_ && !has_data_)) {
         if (!noticed_ && notice_) {
@@ -115,11 +143,22 @@ RulesEngine::Verdict RulesEngine::AnalyzeThisSpit(std::string_view screening_tex
 }
 
 void RulesEngine::LearnThisSpit(std::string_view screening_text, bool spam) {
-    if (learn_ != nullptr) learn_(Terminated(screening_text).get(), spam ? 1 : 0);
+    FinishLoading();
+    if (learn_ == nullptr) return;
+    learn_(Terminated(screening_text).get(), spam ? 1 : 0);
+    if (on_lesson_) on_lesson_();
 }
 
 void RulesEngine::UnlearnThisSpit(std::string_view screening_text, bool spam) {
-    if (unlearn_ != nullptr) unlearn_(Terminated(screening_text).get(), spam ? 1 : 0);
+    FinishLoading();
+    if (unlearn_ == nullptr) return;
+    unlearn_(Terminated(screening_text).get(), spam ? 1 : 0);
+    if (on_lesson_) on_lesson_();
+}
+
+bool RulesEngine::SaveLessons() {
+    FinishLoading();
+    return save_ == nullptr || save_() != 0;
 }
 
 }  // namespace tarn::screening

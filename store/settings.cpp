@@ -120,13 +120,20 @@ std::string ParseAlphabetGroups(const Setting& setting, std::string_view value) 
     return std::string(value);
 }
 
-}  // namespace
-
-void ApplySetting(Settings& settings, std::string_view name, std::string_view value) {
+const Setting& SettingNamed(std::string_view name) {
     const auto* setting = std::find_if(std::begin(AllSettings), std::end(AllSettings), [&](const Setting& candidate) {
         return platform::CompareTextIgnoreCase(candidate.name, name) == 0;
     });
     if (setting == std::end(AllSettings)) throw std::invalid_argument("no setting is named \"" + std::string(name) + "\"");
+    return *setting;
+}
+
+}  // namespace
+
+std::string_view SettingValueName(std::string_view name) { return SettingNamed(name).name; }
+
+void ApplySetting(Settings& settings, std::string_view name, std::string_view value) {
+    const Setting* setting = &SettingNamed(name);
     if (IsText(*setting)) Assign(settings, *setting, 0, ParseAlphabetGroups(*setting, value));
     else Assign(settings, *setting, ParseNumber(*setting, value), {});
 }

@@ -50,6 +50,10 @@ void LoadSettings(platform::Registry& registry, Settings& settings, platform::Di
 // "Reporting Interval" 0 to 5, the other numbers 0 to 255.
 void ApplySetting(Settings& settings, std::string_view name, std::string_view value);
 
+// The registry value name of a setting named in any letter case ("blockenglish" gives
+// "BlockEnglish"); raises std::invalid_argument for an unknown name.
+std::string_view SettingValueName(std::string_view name);
+
 // Writes every setting to the key (creating it when missing); the first write that fails stops
 // the writing and is recorded.
 void SaveSettings(platform::Registry& registry, const Settings& settings, platform::Diagnostics& diagnostics) noexcept;

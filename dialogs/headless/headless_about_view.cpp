@@ -14,7 +14,11 @@ void HeadlessAboutView::SetCharSet(std::uint8_t char_set) { record_->char_set = 
 void HeadlessAboutView::SetTitle(const std::u16string& title) { record_->title = title; }
 void HeadlessAboutView::SetButtonCaption(const std::u16string& caption) { record_->button_caption = caption; }
 
-void HeadlessAboutView::ShowModal(std::optional<std::chrono::milliseconds> close_after) {
+void HeadlessAboutView::ShowModal() { Show(std::nullopt); }
+
+void HeadlessAboutView::ShowModeless(std::chrono::milliseconds close_after) { Show(close_after); }
+
+void HeadlessAboutView::Show(std::optional<std::chrono::milliseconds> close_after) {
     if (script_.fail_showing) throw DialogError("the about window cannot be shown");
     record_->showings.push_back(close_after);
     if (script_.click_goto_web && events_ != nullptr) {

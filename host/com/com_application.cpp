@@ -1,5 +1,6 @@
 // The application, its namespace and its COM add-in list.
 #include "host/com/com_objects.h"
+#include "host/com/event_sink.h"
 #include "host/com/outlook_ids.h"
 #include "host/host_error.h"
 
@@ -31,6 +32,11 @@ std::shared_ptr<host::Inspectors> ComApplication::Inspectors() {
 
 std::shared_ptr<host::ComAddIns> ComApplication::COMAddIns() {
     return Wrap<ComComAddIns>(Shared(), Object().GetObject(u"COMAddIns"));
+}
+
+Subscription ComApplication::OnQuit(std::function<void()> handler) {
+    return Advise(Object(), DIID_ApplicationEvents_11, DISPID_Quit, "Quit",
+                  [handler = std::move(handler)](const std::vector<Variant>&) { handler(); });
 }
 
 FolderPtr ComNamespace::GetDefaultFolder(DefaultFolder folder) {

@@ -64,38 +64,50 @@ CommandBarControlPtr ComCommandBarControls::Add(ControlType type, std::optional<
 }
 
 ControlType ComCommandBarControl::Type() { return static_cast<ControlType>(Object().GetLong(u"Type")); }
-std::u16string ComCommandBarControl::Tag() { return Object().GetString(u"Tag"); }
-void ComCommandBarControl::SetTag(const std::u16string& tag) { Object().Put(u"Tag", Variant::String(tag)); }
-std::u16string ComCommandBarControl::Caption() { return Object().GetString(u"Caption"); }
-void ComCommandBarControl::SetCaption(const std::u16string& caption) { Object().Put(u"Caption", Variant::String(caption)); }
-std::u16string ComCommandBarControl::TooltipText() { return Object().GetString(u"TooltipText"); }
-void ComCommandBarControl::SetTooltipText(const std::u16string& text) { Object().Put(u"TooltipText", Variant::String(text)); }
-std::u16string ComCommandBarControl::Parameter() { return Object().GetString(u"Parameter"); }
-void ComCommandBarControl::SetParameter(const std::u16string& text) { Object().Put(u"Parameter", Variant::String(text)); }
-bool ComCommandBarControl::Visible() { return Object().GetBool(u"Visible"); }
-void ComCommandBarControl::SetVisible(bool visible) { Object().Put(u"Visible", Flag(visible)); }
-bool ComCommandBarControl::Enabled() { return Object().GetBool(u"Enabled"); }
-void ComCommandBarControl::SetEnabled(bool enabled) { Object().Put(u"Enabled", Flag(enabled)); }
-int ComCommandBarControl::Style() { return static_cast<int>(Object().GetLong(u"Style")); }
-void ComCommandBarControl::SetStyle(int style) { Object().Put(u"Style", Variant::Long(style)); }
+
+const AutomationObject& ComCommandBarControl::Typed() {
+    if (!typed_) {
+        const ControlType type = Type();
+        const char* kind = type == ControlType::Button  ? "CommandBarButton"
+                           : type == ControlType::Popup ? "CommandBarPopup"
+                                                        : "CommandBarComboBox";
+        typed_.emplace(Shared(), platform::ComPtr<IDispatch>(Object().Dispatch()), kind);
+    }
+    return *typed_;
+}
+
+std::u16string ComCommandBarControl::Tag() { return Typed().GetString(u"Tag"); }
+void ComCommandBarControl::SetTag(const std::u16string& tag) { Typed().Put(u"Tag", Variant::String(tag)); }
+std::u16string ComCommandBarControl::Caption() { return Typed().GetString(u"Caption"); }
+void ComCommandBarControl::SetCaption(const std::u16string& caption) { Typed().Put(u"Caption", Variant::String(caption)); }
+std::u16string ComCommandBarControl::TooltipText() { return Typed().GetString(u"TooltipText"); }
+void ComCommandBarControl::SetTooltipText(const std::u16string& text) { Typed().Put(u"TooltipText", Variant::String(text)); }
+std::u16string ComCommandBarControl::Parameter() { return Typed().GetString(u"Parameter"); }
+void ComCommandBarControl::SetParameter(const std::u16string& text) { Typed().Put(u"Parameter", Variant::String(text)); }
+bool ComCommandBarControl::Visible() { return Typed().GetBool(u"Visible"); }
+void ComCommandBarControl::SetVisible(bool visible) { Typed().Put(u"Visible", Flag(visible)); }
+bool ComCommandBarControl::Enabled() { return Typed().GetBool(u"Enabled"); }
+void ComCommandBarControl::SetEnabled(bool enabled) { Typed().Put(u"Enabled", Flag(enabled)); }
+int ComCommandBarControl::Style() { return static_cast<int>(Typed().GetLong(u"Style")); }
+void ComCommandBarControl::SetStyle(int style) { Typed().Put(u"Style", Variant::Long(style)); }
 
 void ComCommandBarControl::SetPicture(const Picture& picture) {
-    Object().Put(u"Picture", Variant::Dispatch(MakePictureDisp(picture).Get()));
+    Typed().Put(u"Picture", Variant::Dispatch(MakePictureDisp(picture).Get()));
 }
 
 void ComCommandBarControl::SetMask(const Picture& mask) {
-    Object().Put(u"Mask", Variant::Dispatch(MakePictureDisp(mask).Get()));
+    Typed().Put(u"Mask", Variant::Dispatch(MakePictureDisp(mask).Get()));
 }
 
 std::shared_ptr<host::CommandBarControls> ComCommandBarControl::Controls() {
-    return Wrap<ComCommandBarControls>(Shared(), Object().GetObject(u"Controls"));
+    return Wrap<ComCommandBarControls>(Shared(), Typed().GetObject(u"Controls"));
 }
 
-void ComCommandBarControl::Delete(bool temporary) { Object().Call(u"Delete", {Flag(temporary)}); }
+void ComCommandBarControl::Delete(bool temporary) { Typed().Call(u"Delete", {Flag(temporary)}); }
 
 Subscription ComCommandBarControl::OnClick(EventHandler handler) {
     // Click(Ctrl, CancelDefault): the control used, and a flag the add-in leaves alone.
-    return Advise(Object(), DIID_CommandBarButtonEvents, DISPID_Click, "Click",
+    return Advise(Typed(), DIID_CommandBarButtonEvents, DISPID_Click, "Click",
                   [session = Shared(), handler = std::move(handler)](const std::vector<Variant>& arguments) {
                       if (arguments.empty()) throw HostError("CommandBarControl.Click", "the event brought no control");
                       handler(Wrap<ComCommandBarControl>(session, arguments[0].AsDispatch()));
@@ -103,7 +115,7 @@ Subscription ComCommandBarControl::OnClick(EventHandler handler) {
 }
 
 Subscription ComCommandBarControl::OnChange(EventHandler handler) {
-    return Advise(Object(), DIID_CommandBarComboBoxEvents, DISPID_Change, "Change",
+    return Advise(Typed(), DIID_CommandBarComboBoxEvents, DISPID_Change, "Change",
                   [session = Shared(), handler = std::move(handler)](const std::vector<Variant>& arguments) {
                       if (arguments.empty()) throw HostError("CommandBarControl.Change", "the event brought no control");
                       handler(Wrap<ComCommandBarControl>(session, arguments[0].AsDispatch()));

@@ -4,6 +4,7 @@
 // its object and names its members as Outlook's object model does.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/application.h"
@@ -63,6 +64,7 @@ public:
     std::shared_ptr<host::Explorers> Explorers() override;
     std::shared_ptr<host::Inspectors> Inspectors() override;
     std::shared_ptr<host::ComAddIns> COMAddIns() override;
+    Subscription OnQuit(std::function<void()> handler) override;
 };
 
 class ComNamespace final : public host::Namespace, public ComObject {
@@ -288,6 +290,10 @@ public:
     CommandBarControlPtr Add(ControlType type, std::optional<long> before, bool temporary) override;
 };
 
+// Office's controls come in three interfaces, CommandBarButton, CommandBarComboBox (edits and
+// drop-downs too) and CommandBarPopup, whose members of one name may have different DISPIDs
+// (Style): only Type, which all share, is asked as a plain CommandBarControl; everything else is
+// looked up and remembered under the control's own interface, found from its Type.
 class ComCommandBarControl final : public host::CommandBarControl, public ComObject {
 public:
     ComCommandBarControl(ComSessionPtr session, platform::ComPtr<IDispatch> dispatch)
@@ -313,6 +319,11 @@ public:
     void Delete(bool temporary) override;
     Subscription OnClick(EventHandler handler) override;
     Subscription OnChange(EventHandler handler) override;
+
+private:
+    const AutomationObject& Typed();
+
+    std::optional<AutomationObject> typed_;
 };
 
 }  // namespace tarn::host::com

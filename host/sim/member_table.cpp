@@ -16,6 +16,7 @@ constexpr auto kMembers = std::to_array<std::string_view>({
     "Application.Explorers",
     "Application.GetNamespace",
     "Application.Inspectors",
+    "Application.OnQuit",
     "Application.Session",
     "ComAddIn.ProgId",
     "ComAddIn.SetObject",

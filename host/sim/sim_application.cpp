@@ -49,4 +49,13 @@ ApplicationPtr SimApplication::AsOutlookApplication() { return shared_from_this(
 
 std::shared_ptr<host::ComAddIns> SimApplication::COMAddIns() { return Guard("COMAddIns")->ComAddIns(); }
 
+host::Subscription SimApplication::OnQuit(std::function<void()> handler) {
+    Guard("OnQuit");
+    return quit_.Connect(std::move(handler));
+}
+
+void SimApplication::PostQuit() {
+    if (const auto host = Host()) quit_.Post(host->Events());
+}
+
 }  // namespace tarn::host::sim

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/application.h"
+#include "host/sim/signal.h"
 #include "host/sim/sim_object.h"
 
 namespace tarn::host::sim {
@@ -24,6 +25,13 @@ public:
     std::shared_ptr<host::Explorers> Explorers() override;
     std::shared_ptr<host::Inspectors> Inspectors() override;
     std::shared_ptr<host::ComAddIns> COMAddIns() override;
+    host::Subscription OnQuit(std::function<void()> handler) override;
+
+    // The test host's own view, unguarded: queues Quit.
+    void PostQuit();
+
+private:
+    Signal<> quit_;
 };
 
 }  // namespace tarn::host::sim

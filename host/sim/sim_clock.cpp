@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "host/sim/sim_outlook.h"
 #include "host/sim/sim_timer.h"
 
 namespace tarn::host::sim {
@@ -68,6 +69,12 @@ std::unique_ptr<platform::Timer> SimClock::CreateTimer() {
     auto state = std::make_shared<SimTimerState>(outlook_, *this);
     timers_.push_back(state);
     return std::make_unique<SimTimer>(std::move(state));
+}
+
+void SimClock::Post(std::function<void()> work) {
+    outlook_.Post([alive = std::weak_ptr<bool>(alive_), work = std::move(work)] {
+        if (alive.lock()) work();
+    });
 }
 
 }  // namespace tarn::host::sim

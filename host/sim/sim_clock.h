@@ -46,12 +46,16 @@ public:
     SimInstant Instant() const noexcept { return now_; }
 
     std::unique_ptr<platform::Timer> CreateTimer() override;
+    // Queues the work on the SimOutlook's event queue.
+    void Post(std::function<void()> work) override;
 
 private:
     SimOutlook& outlook_;
     SimInstant now_;
     // In the order the timers were made, which orders ticks falling due at the same moment.
     std::vector<std::weak_ptr<SimTimerState>> timers_;
+    // Posted work still waiting holds it weakly: work of a clock that is gone is dropped.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace tarn::host::sim

@@ -63,9 +63,11 @@ host::Subscription SimCommandBarControl::Subscribe(std::string_view member, Cont
     return SignalOf(event).Connect(std::move(handler));
 }
 
+// As Office: a button raises Click (CommandBarButtonEvents), an edit, drop-down or combo box
+// Change (CommandBarComboBoxEvents), and a pop-up nothing at all.
 bool SimCommandBarControl::HasEvent(host::ControlType type, ControlEvent event) noexcept {
-    const bool clickable = type == host::ControlType::Button || type == host::ControlType::Popup;
-    return clickable == (event == ControlEvent::Click);
+    if (type == host::ControlType::Popup) return false;
+    return (type == host::ControlType::Button) == (event == ControlEvent::Click);
 }
 
 Signal<const host::CommandBarControlPtr&>& SimCommandBarControl::SignalOf(ControlEvent event) noexcept {

@@ -11,7 +11,7 @@
 
 namespace tarn::host::sim {
 
-SimOutlook::SimOutlook() : host_(SimHost::Create()) {}
+SimOutlook::SimOutlook(OutlookVersion version) : version_(version), host_(SimHost::Create()) {}
 
 SimOutlook::~SimOutlook() = default;
 
@@ -84,6 +84,14 @@ void SimOutlook::Activate(const std::shared_ptr<SimExplorer>& explorer) {
 void SimOutlook::Activate(const std::shared_ptr<SimInspector>& inspector) {
     if (!host_->Inspectors()->IsOpen(*inspector)) throw std::invalid_argument("the inspector is not open");
     inspector->SetActivationStamp(host_->NextActivationStamp());
+}
+
+void SimOutlook::Quit() {
+    const auto inspectors = host_->Inspectors()->Elements();
+    for (const auto& inspector : inspectors) Close(inspector);
+    const auto explorers = host_->Explorers()->Elements();
+    for (const auto& explorer : explorers) Close(explorer);
+    host_->Application()->PostQuit();
 }
 
 std::shared_ptr<SimComAddIn> SimOutlook::AddComAddIn(std::u16string prog_id) {

@@ -10,6 +10,7 @@
 #include "host/application.h"
 #include "host/constants.h"
 #include "host/sim/fault_plan.h"
+#include "host/sim/outlook_version.h"
 #include "host/sim/property_map.h"
 #include "host/sim/sim_com_add_ins.h"
 #include "host/sim/sim_explorer.h"
@@ -37,11 +38,12 @@ class SimHost;
 // then raise HostError, and subscriptions disconnect quietly.
 class SimOutlook {
 public:
-    SimOutlook();
+    explicit SimOutlook(OutlookVersion version = OutlookVersion::Outlook2016);
     ~SimOutlook();
     SimOutlook(const SimOutlook&) = delete;
     SimOutlook& operator=(const SimOutlook&) = delete;
 
+    OutlookVersion Version() const noexcept { return version_; }
     std::shared_ptr<host::Application> Application() const;
     // The same object as the add-in's connection receives it.
     std::shared_ptr<host::HostApplication> HostApplication() const;
@@ -77,12 +79,19 @@ public:
     void Activate(const std::shared_ptr<SimExplorer>& explorer);
     void Activate(const std::shared_ptr<SimInspector>& inspector);
 
+    // The user closes Outlook: the message windows close, then the main windows (each leaving
+    // its collection at once, an explorer's Close queued), then the application's Quit is
+    // queued. What becomes of the add-ins after that is up to whoever plays Outlook: Outlook
+    // 2010 and later end the process, older ones call OnBeginShutdown and OnDisconnection.
+    void Quit();
+
     // The COM add-in list. The entry is what Outlook hands the add-in it connects.
     std::shared_ptr<SimComAddIn> AddComAddIn(std::u16string prog_id);
     // False when no entry had that ProgID.
     bool RemoveComAddIn(const std::u16string& prog_id);
 
-    // The user clicks a button (or pop-up), or changes an edit, drop-down or combo-box control.
+    // The user clicks a button (a pop-up only opens its menu), or changes an edit, drop-down or
+    // combo-box control.
     // When dispatched, Office raises the event on every control of every open window that then
     // carries this control's tag, each handler receiving this control.
     void Click(const host::CommandBarControlPtr& control);
@@ -103,6 +112,7 @@ public:
 private:
     void QueueControlEvent(const host::CommandBarControlPtr& control, ControlEvent event);
 
+    OutlookVersion version_;
     std::shared_ptr<SimHost> host_;
 };
 

@@ -41,4 +41,6 @@ Win32TimerFactory::~Win32TimerFactory() = default;
 
 std::unique_ptr<Timer> Win32TimerFactory::CreateTimer() { return std::make_unique<Win32Timer>(window_); }
 
+void Win32TimerFactory::Post(std::function<void()> work) { window_->Post(std::move(work)); }
+
 }  // namespace tarn::platform

@@ -22,6 +22,7 @@ public:
     Win32TimerFactory& operator=(const Win32TimerFactory&) = delete;
 
     std::unique_ptr<Timer> CreateTimer() override;
+    void Post(std::function<void()> work) override;
 
 private:
     std::shared_ptr<Win32TimerWindow> window_;

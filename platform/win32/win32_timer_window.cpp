@@ -12,6 +12,8 @@ namespace tarn::platform {
 namespace {
 
 constexpr const wchar_t* WindowClassName = L"Tarn4OL Timers";
+// Tells the window that posted work waits.
+constexpr UINT RunPostedMessage = WM_APP + 1;
 
 }  // namespace
 
@@ -70,6 +72,26 @@ void Win32TimerWindow::RemoveTimer(UINT_PTR id) {
     timers_.erase(id);
 }
 
+void Win32TimerWindow::Post(std::function<void()> work) {
+    posted_.push_back(std::move(work));
+    if (posted_.size() == 1 && !PostMessageW(window_, RunPostedMessage, 0, 0)) {
+        posted_.pop_back();
+        throw std::runtime_error("cannot post work to the message loop (error " + std::to_string(GetLastError()) + ")");
+    }
+}
+
+void Win32TimerWindow::RunPosted() {
+    // Work posted by the work runs at the next message, after what waits now.
+    const auto keep_alive = shared_from_this();
+    std::deque<std::function<void()>> waiting;
+    waiting.swap(posted_);
+    while (!waiting.empty()) {
+        const std::function<void()> work = std::move(waiting.front());
+        waiting.pop_front();
+        Contain(diagnostics_, "Posted work", work);
+    }
+}
+
 void Win32TimerWindow::Apply(UINT_PTR id, const Timer& timer) {
     if (!timer.Running()) {
         KillTimer(window_, id);
@@ -81,7 +103,12 @@ void Win32TimerWindow::Apply(UINT_PTR id, const Timer& timer) {
 
 LRESULT CALLBACK Win32TimerWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* timers = reinterpret_cast<Win32TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message != WM_TIMER || timers == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    if (timers == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    if (message == RunPostedMessage) {
+        timers->RunPosted();
+        return 0;
+    }
+    if (message != WM_TIMER) return DefWindowProcW(window, message, wparam, lparam);
     // Nothing may leave a window procedure: the failure stops this tick, not the next one.
     Contain(timers->diagnostics_, "Timer", [&] { timers->Tick(static_cast<UINT_PTR>(wparam)); });
     return 0;

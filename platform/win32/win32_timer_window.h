@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,7 +15,8 @@ namespace tarn::platform {
 // A hidden message-only window of the user-interface thread that carries the add-in's timers:
 // each timer is a SetTimer on it under an id of its own, and its window procedure runs the
 // handler of the timer a WM_TIMER names. Ids are never used twice, and a timer that is stopped
-// or gone ignores a WM_TIMER still on its way.
+// or gone ignores a WM_TIMER still on its way. Posted work waits in a queue of the window's,
+// and one posted message tells the window procedure to run it.
 //
 // Made and used on the thread whose message loop runs the handlers; always held by a shared_ptr
 // (Create), which a running handler keeps alive in case it destroys the factory.
@@ -34,6 +36,9 @@ public:
     void SetHandler(UINT_PTR id, std::function<void()> handler);
     void SetEnabled(UINT_PTR id, bool enabled);
     void RemoveTimer(UINT_PTR id);
+    // Queues work for the message loop; raises std::runtime_error when the message cannot be
+    // posted (the queue is full), the work dropped.
+    void Post(std::function<void()> work);
 
 private:
     struct Timer {
@@ -48,11 +53,13 @@ private:
     // SetTimer while the timer runs, KillTimer otherwise.
     void Apply(UINT_PTR id, const Timer& timer);
     void Tick(UINT_PTR id);
+    void RunPosted();
 
     HWND window_;
     Diagnostics& diagnostics_;
     UINT_PTR last_id_ = 0;
     std::map<UINT_PTR, Timer> timers_;
+    std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace tarn::platform

@@ -29,10 +29,12 @@ protected:
     std::shared_ptr<host::sim::SimComAddIn> add_in_entry = outlook.AddComAddIn(std::u16string(ProgId));
     std::shared_ptr<ConnectedObject> self = std::make_shared<ConnectedObject>();
 
-    // Outlook starting with the add-in: connection and start-up complete.
+    // Outlook starting with the add-in: connection and start-up complete, then Outlook's
+    // message loop runs what the start-up left for it.
     void Connect() {
         addin.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);
         addin.OnStartupComplete();
+        Pump();
     }
     // What regsvr32 writes into the add-in key.
     void Register() { registration.WriteAddInKeys(); }
@@ -43,10 +45,16 @@ protected:
         return explorer;
     }
     AddInKey Key() { return AddInKey(registry, services.diagnostics, OutlookHost); }
-    // Outlook closing.
+    // Outlook 2007 and older closing, or slow shutdown restored by policy: the full protocol.
     void Disconnect() {
         addin.OnBeginShutdown();
         addin.OnDisconnection(DisconnectAtHostShutdown);
+    }
+    // Outlook 2010 and later closing: the windows close and Quit comes, then the process ends
+    // and the add-in hears nothing more.
+    void Quit() {
+        outlook.Quit();
+        Pump();
     }
 
     // A mail item arriving in the Inbox, screened when the add-in's hook is in place.

@@ -19,17 +19,25 @@ protected:
     void ArriveSpam() { Arrive({{tag::Subject, "offer"}, {tag::Body, "RATE=90"}}); }
 };
 
-TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndShowsTheSplashThatClosesByItself) {
+TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndALaterOneShowsTheSplashThatClosesByItself) {
     Connect();
     EXPECT_EQ(addin.Settings().reporting_interval, 1);
     EXPECT_EQ(addin.Settings().alphabet_groups, "111111111111");
     ASSERT_NE(addin.Lists(), nullptr);
     EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Count(), 1u);
+    EXPECT_TRUE(dialogs.AboutWindows().empty());  // the welcome greets the first start
+    Disconnect();
+    TTarnAddin later{services, dialogs, engine, faces, registration, dir.Path()};
+    later.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);
+    later.OnStartupComplete();
+    Pump();
     ASSERT_EQ(dialogs.AboutWindows().size(), 1u);
     const auto& about = *dialogs.AboutWindows()[0];
     EXPECT_EQ(about.title, u"Orvik' Tarn Add-in for MS Outlook - " +
                                platform::Widen(platform::GeneralNumberText(engine.Getversionnumber(), '.')));
     EXPECT_EQ(about.showings.at(0), std::chrono::milliseconds(3000));
+    later.OnBeginShutdown();
+    later.OnDisconnection(DisconnectAtHostShutdown);
 }
 
 TEST_F(Lifecycle, TheFirstStartMakesFriendsOfTheAddressBookAndTheSentMailOnce) {
@@ -44,8 +52,8 @@ TEST_F(Lifecycle, TheFirstStartMakesFriendsOfTheAddressBookAndTheSentMailOnce) {
     EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Entries(),
               (std::vector<std::string>{"--++protected senders++--", "ann@example.com", "bob@example.net"}));
     EXPECT_FALSE(addin.Settings().load_ol_addresses);
-    // The address book reached the file at once; the quarantine has its shortcut.
-    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nann@example.com\r\n");
+    // The address book and the sent mail reached the file at once; the quarantine has its shortcut.
+    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nann@example.com\r\nbob@example.net\r\n");
     EXPECT_EQ(QuarantineFolder()->Items()->Count(), 0);
     Disconnect();
     EXPECT_EQ(registry.OpenKey(store::SettingsKeyPath, false)->Read("Load OL Addresses")->number, 0u);

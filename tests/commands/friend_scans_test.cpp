@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 
 #include "commands/friend_scans.h"
+#include "platform/files.h"
 #include "tests/commands/command_fixture.h"
 
 namespace tarn::commands {
@@ -44,12 +45,12 @@ TEST_F(FriendScans, TheAddressBookGivesItsAddressesAndTheFileIsWrittenAtOnce) {
     EXPECT_TRUE(window.destroyed);
 }
 
-TEST_F(FriendScans, SentMailGivesEveryRecipientOnceInLowerCaseAndWaitsForTheNextSave) {
+TEST_F(FriendScans, SentMailGivesEveryRecipientOnceInLowerCaseWrittenAtOnce) {
     Sent({u"Ann@Example.com", u"bob@example.net"});
     Sent({u"ann@example.com"});
     ProtectSentMail(Context(), *lists, settings);
     EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--", "ann@example.com", "bob@example.net"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "OKsenders.tarn"));
+    EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nann@example.com\r\nbob@example.net\r\n");
     EXPECT_EQ(Window().title, u"Orvik: Sent Items= 2");
 }
 
@@ -87,7 +88,18 @@ TEST_F(FriendScans, CancelKeepsWhatWasAddedAndTheListIsStillNormalized) {
     dialogs.CancelNextProgressAfterPumps(2);
     ProtectCurrentFolder(Context(), *lists);
     EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--", "ann@example.com"));
+    EXPECT_EQ(FriendsFile(), "--++protected senders++--\r\nann@example.com\r\n");  // written at once
     EXPECT_TRUE(Window().destroyed);
+}
+
+TEST_F(FriendScans, AFriendsFileThatCannotBeWrittenReachesTheUserAndTheFriendsStay) {
+    Mail(outlook.Inbox(), "ann@example.com", "one");
+    dir.Write("OKsenders.tarn", "--++protected senders++--\r\n");
+    std::filesystem::permissions(dir / "OKsenders.tarn", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_THROW(ProtectCurrentFolder(Context(), *lists), platform::FileError);
+    EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--", "ann@example.com"));
+    EXPECT_EQ(FriendsFile(), "--++protected senders++--\r\n");
 }
 
 TEST_F(FriendScans, AnItemThatCannotBeReadIsSkipped) {

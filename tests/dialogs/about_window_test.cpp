@@ -35,14 +35,14 @@ protected:
     FixedLocale locale;
     TempDir installation;
 
-    void Show(long double version, AboutShowing showing = AboutShowing::Command, std::uint8_t char_set = 1) {
-        ShowAbout(factory, shell, locale, installation.Path(), char_set, version, showing);
+    void Show(long double version, std::uint8_t char_set = 1) {
+        ShowAbout(factory, shell, locale, installation.Path(), char_set, version);
     }
     const AboutWindowRecord& Shown() const { return *factory.AboutWindows().back(); }
 };
 
 TEST_F(AboutWindow, TitleCarriesTheEngineVersionWithTheUsersDecimalSeparator) {
-    Show(2.5L, AboutShowing::Command, 204);
+    Show(2.5L, 204);
     EXPECT_EQ(Shown().title, u"Orvik' Tarn Add-in for MS Outlook - 2.5");
     EXPECT_EQ(Shown().char_set, 204);
     locale.separator = ',';
@@ -61,11 +61,11 @@ TEST_F(AboutWindow, ButtonCaptionComesFromTheLanguageFileAtEachShowing) {
     const std::string header = "[Main]\r\nCurrent=Deutsch\r\nDeutsch=2000\r\n[1000]\r\nbtnGoToWebSite=Visit us\r\n[2000]\r\n";
     installation.Write("Language.ini", header + "btnGoToWebSite=Zur Webseite \x80\r\n");
     TFrmAddAbout about(factory.CreateAboutView(), shell, 1, u"1");
-    about.ShowModal(installation.Path(), std::nullopt);
+    about.ShowModal(installation.Path());
     EXPECT_EQ(Shown().button_caption, u"Zur Webseite \u20AC");
 
     installation.Write("Language.ini", header + "btnGoToWebSite=Jetzt besuchen\r\n");
-    about.ShowModal(installation.Path(), std::nullopt);
+    about.ShowModal(installation.Path());
     EXPECT_EQ(Shown().button_caption, u"Jetzt besuchen");
 }
 
@@ -82,10 +82,13 @@ TEST_F(AboutWindow, GoToWebOpensTheMakersPageRestoredAndTheWindowStays) {
     EXPECT_EQ(Shown().showings.size(), 1u);
 }
 
-TEST_F(AboutWindow, OnlyTheStartUpShowingClosesByItselfAfterThreeSeconds) {
-    Show(1.0L, AboutShowing::StartUp);
+TEST_F(AboutWindow, OnlyTheSplashClosesByItselfAfterThreeSecondsAndItStaysWhileHeld) {
+    auto splash = ShowSplash(factory, shell, locale, installation.Path(), 1, 1.0L);
     EXPECT_EQ(Shown().showings, (std::vector<std::optional<std::chrono::milliseconds>>{3000ms}));
-    Show(1.0L, AboutShowing::Command);
+    EXPECT_FALSE(Shown().destroyed);
+    splash.reset();
+    EXPECT_TRUE(Shown().destroyed);
+    Show(1.0L);
     EXPECT_EQ(Shown().showings, (std::vector<std::optional<std::chrono::milliseconds>>{std::nullopt}));
 }
 

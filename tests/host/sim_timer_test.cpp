@@ -152,5 +152,18 @@ TEST_F(SimTimers, TimersMayOutliveTheirClock) {
     EXPECT_EQ(outlook.PendingEvents(), 0u);
 }
 
+TEST_F(SimTimers, PostedWorkWaitsForThePumpAndGoesWithItsClock) {
+    clock.Post([this] { ticks.push_back("posted"); });
+    EXPECT_TRUE(ticks.empty());  // never inside Post
+    outlook.PumpEvents();
+    EXPECT_EQ(ticks, Strings{"posted"});
+
+    auto short_lived = std::make_unique<SimClock>(outlook);
+    short_lived->Post([this] { ticks.push_back("of a clock that went"); });
+    short_lived.reset();
+    outlook.PumpEvents();
+    EXPECT_EQ(ticks, Strings{"posted"});
+}
+
 }  // namespace
 }  // namespace tarn::host::sim

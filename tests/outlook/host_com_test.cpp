@@ -133,5 +133,37 @@ TEST_F(ThroughCom, AClickReachesEveryControlWithTheTagAndBringsTheControlUsed) {
     EXPECT_EQ(heard, (std::vector<std::u16string>{u"second", u"second"}));
 }
 
+// Office's three kinds of control answer one member name with different DISPIDs (a combo box's
+// Style is a button's Picture): each control keeps the DISPIDs of its own kind, and events are
+// advised only where Office serves them.
+TEST_F(ThroughCom, EachKindOfControlHasItsOwnMembersAndOnlyButtonsAndComboBoxesRaiseEvents) {
+    sim.OpenExplorer(sim.Inbox());
+    sim.PumpEvents();
+    const auto bar = application->ActiveExplorer()->CommandBars()->Add(u"Mine", host::BarPosition::Top, true);
+    const auto combo = bar->Controls()->Add(host::ControlType::ComboBox, std::nullopt, true);
+    const auto button = bar->Controls()->Add(host::ControlType::Button, std::nullopt, true);
+    const auto popup = bar->Controls()->Add(host::ControlType::Popup, std::nullopt, true);
+    combo->SetStyle(1);   // its Style, remembered under CommandBarComboBox
+    button->SetStyle(3);  // a button's own Style, not its Picture
+    EXPECT_EQ(combo->Style(), 1);
+    EXPECT_EQ(button->Style(), 3);
+    EXPECT_THROW(popup->Style(), host::HostError);  // a pop-up has none
+
+    const auto no_handler = [](const host::CommandBarControlPtr&) {};
+    EXPECT_NO_THROW(button->OnClick(no_handler));
+    EXPECT_NO_THROW(combo->OnChange(no_handler));
+    EXPECT_THROW(button->OnChange(no_handler), host::HostError);
+    EXPECT_THROW(popup->OnClick(no_handler), host::HostError);
+}
+
+// Today's Outlook says Quit before it ends the process: the one event left to write at.
+TEST_F(ThroughCom, QuitReachesTheApplicationsListener) {
+    int quits = 0;
+    const auto subscription = application->OnQuit([&quits] { ++quits; });
+    sim.Quit();
+    sim.PumpEvents();
+    EXPECT_EQ(quits, 1);
+}
+
 }  // namespace
 }  // namespace tarn::outlook

@@ -56,7 +56,8 @@ void Installation::StartAfresh(const std::vector<std::pair<std::string, std::str
     RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKey);
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
         const auto extension = entry.path().extension();
-        if (extension == ".tarn" || extension == ".htm" || extension == ".log") std::filesystem::remove(entry.path());
+        const bool lessons = entry.path().filename().wstring().starts_with(L"tarnrules.user");
+        if (extension == ".tarn" || extension == ".htm" || extension == ".log" || lessons) std::filesystem::remove(entry.path());
     }
     for (const auto& [name, text] : list_files) std::ofstream(folder_ / name, std::ios::binary) << text;
     machine_.StartCountingPages();

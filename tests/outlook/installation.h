@@ -31,7 +31,7 @@ public:
     DWORD Unregister();
 
     // The settings and lists of a first start: nothing in the registry, only the given lists
-    // beside the library, no report; pages are counted afresh.
+    // beside the library, no report and no lessons; pages are counted afresh.
     void StartAfresh(const std::vector<std::pair<std::string, std::string>>& list_files);
     std::string ReadFile(const std::string& name) const;
 

@@ -162,23 +162,28 @@ ComPtr<ServedObject> ServeNamespace(const host::NamespacePtr& mapi) {
     });
 }
 
-// Office's control events: Click(Ctrl, CancelDefault) and Change(Ctrl), the control being
-// the one the user used.
-void ForwardControlEvents(ServedObject& served, const host::CommandBarControlPtr& control) {
-    Forward(served, DIID_CommandBarButtonEvents, [control](ServedObject& source) {
-        return control->OnClick([&source](const host::CommandBarControlPtr& used) {
-            VARIANT_BOOL cancel_default = VARIANT_FALSE;
-            Variant cancel;
-            cancel.Get()->vt = VT_BOOL | VT_BYREF;
-            cancel.Get()->pboolVal = &cancel_default;
-            source.Raise(DIID_CommandBarButtonEvents, DISPID_Click, {Object(ServeControl(used)), cancel});
+// Office's control events, only where Office has them: a button's Click(Ctrl, CancelDefault)
+// and a combo box's (an edit's, a drop-down's) Change(Ctrl), the control being the one the user
+// used; a pop-up has no event interface at all (Office's type library gives CommandBarPopup no
+// source interface; JNA COMTypelibraries office2, NetOffice Source/Office/Events).
+void ForwardControlEvents(ServedObject& served, const host::CommandBarControlPtr& control, host::ControlType type) {
+    if (type == host::ControlType::Button) {
+        Forward(served, DIID_CommandBarButtonEvents, [control](ServedObject& source) {
+            return control->OnClick([&source](const host::CommandBarControlPtr& used) {
+                VARIANT_BOOL cancel_default = VARIANT_FALSE;
+                Variant cancel;
+                cancel.Get()->vt = VT_BOOL | VT_BYREF;
+                cancel.Get()->pboolVal = &cancel_default;
+                source.Raise(DIID_CommandBarButtonEvents, DISPID_Click, {Object(ServeControl(used)), cancel});
+            });
         });
-    });
-    Forward(served, DIID_CommandBarComboBoxEvents, [control](ServedObject& source) {
-        return control->OnChange([&source](const host::CommandBarControlPtr& used) {
-            source.Raise(DIID_CommandBarComboBoxEvents, DISPID_Change, {Object(ServeControl(used))});
+    } else if (type != host::ControlType::Popup) {
+        Forward(served, DIID_CommandBarComboBoxEvents, [control](ServedObject& source) {
+            return control->OnChange([&source](const host::CommandBarControlPtr& used) {
+                source.Raise(DIID_CommandBarComboBoxEvents, DISPID_Change, {Object(ServeControl(used))});
+            });
         });
-    });
+    }
 }
 
 ComPtr<ServedObject> ServeControls(const std::shared_ptr<host::CommandBarControls>& controls) {
@@ -193,36 +198,78 @@ ComPtr<ServedObject> ServeControls(const std::shared_ptr<host::CommandBarControl
     });
 }
 
+// Office's DISPIDs of the control members the add-in uses. The members every control inherits
+// from CommandBarControl keep theirs on all three interfaces; those of each interface's own are
+// its own, and one DISPID means different members on different interfaces (0x6005000E is a
+// combo box's Style and a button's Picture). JNA COMTypelibraries office2 _CommandBarButton,
+// _CommandBarComboBox and CommandBarPopup; com4j's generated office wrappers.
+namespace control_dispid {
+constexpr DISPID Caption = 0x60040003;
+constexpr DISPID Delete = 0x60040007;
+constexpr DISPID Enabled = 0x6004000A;
+constexpr DISPID Parameter = 0x6004001D;
+constexpr DISPID Tag = 0x60040023;
+constexpr DISPID TooltipText = 0x60040025;
+constexpr DISPID Type = 0x60040028;
+constexpr DISPID Visible = 0x60040029;
+constexpr DISPID ButtonStyle = 0x6005000A;
+constexpr DISPID ButtonPicture = 0x6005000E;
+constexpr DISPID ButtonMask = 0x60050010;
+constexpr DISPID ComboBoxStyle = 0x6005000E;
+constexpr DISPID PopupControls = 0x60050001;
+}  // namespace control_dispid
+
+// A control as Office serves it: a CommandBarButton, a CommandBarComboBox or a CommandBarPopup,
+// each with its own members at their own DISPIDs.
 ComPtr<ServedObject> ServeControl(const host::CommandBarControlPtr& control) {
     using Control = host::CommandBarControl;
+    namespace id = control_dispid;
     return Serve(control, [](ServedObject& served, const host::CommandBarControlPtr& object) {
-        served.Define(u"Type", [object](const Arguments&) { return Variant::Long(static_cast<long>(object->Type())); });
-        Property(served, u"Tag", object, [](Control& c) { return Variant::String(c.Tag()); },
-                 [](Control& c, const Variant& v) { c.SetTag(v.AsString()); });
-        Property(served, u"Caption", object, [](Control& c) { return Variant::String(c.Caption()); },
-                 [](Control& c, const Variant& v) { c.SetCaption(v.AsString()); });
-        Property(served, u"TooltipText", object, [](Control& c) { return Variant::String(c.TooltipText()); },
-                 [](Control& c, const Variant& v) { c.SetTooltipText(v.AsString()); });
-        Property(served, u"Parameter", object, [](Control& c) { return Variant::String(c.Parameter()); },
-                 [](Control& c, const Variant& v) { c.SetParameter(v.AsString()); });
-        Property(served, u"Visible", object, [](Control& c) { return Variant::Bool(c.Visible()); },
-                 [](Control& c, const Variant& v) { c.SetVisible(v.AsBool()); });
-        Property(served, u"Enabled", object, [](Control& c) { return Variant::Bool(c.Enabled()); },
-                 [](Control& c, const Variant& v) { c.SetEnabled(v.AsBool()); });
-        Property(served, u"Style", object, [](Control& c) { return Variant::Long(c.Style()); },
-                 [](Control& c, const Variant& v) { c.SetStyle(static_cast<int>(v.AsLong())); });
-        served.Define(
-            u"Picture", [](const Arguments&) -> Variant { throw std::invalid_argument("the face is write-only here"); },
-            [object](const Variant& value) { object->SetPicture(PictureOf(value)); });
-        served.Define(
-            u"Mask", [](const Arguments&) -> Variant { throw std::invalid_argument("the mask is write-only here"); },
-            [object](const Variant& value) { object->SetMask(PictureOf(value)); });
-        served.Define(u"Controls", [object](const Arguments&) { return Object(ServeControls(object->Controls())); });
-        served.Define(u"Delete", [object](const Arguments& arguments) {
+        const host::ControlType type = object->Type();
+        served.DefineAt(id::Type, u"Type", [type](const Arguments&) { return Variant::Long(static_cast<long>(type)); });
+        const auto text = [&served, &object](DISPID at, std::u16string name, std::u16string (Control::*get)(),
+                                             void (Control::*set)(const std::u16string&)) {
+            served.DefineAt(
+                at, std::move(name), [object, get](const Arguments&) { return Variant::String(((*object).*get)()); },
+                [object, set](const Variant& v) { ((*object).*set)(v.AsString()); });
+        };
+        const auto flag = [&served, &object](DISPID at, std::u16string name, bool (Control::*get)(),
+                                             void (Control::*set)(bool)) {
+            served.DefineAt(
+                at, std::move(name), [object, get](const Arguments&) { return Variant::Bool(((*object).*get)()); },
+                [object, set](const Variant& v) { ((*object).*set)(v.AsBool()); });
+        };
+        text(id::Tag, u"Tag", &Control::Tag, &Control::SetTag);
+        text(id::Caption, u"Caption", &Control::Caption, &Control::SetCaption);
+        text(id::TooltipText, u"TooltipText", &Control::TooltipText, &Control::SetTooltipText);
+        text(id::Parameter, u"Parameter", &Control::Parameter, &Control::SetParameter);
+        flag(id::Visible, u"Visible", &Control::Visible, &Control::SetVisible);
+        flag(id::Enabled, u"Enabled", &Control::Enabled, &Control::SetEnabled);
+        served.DefineAt(id::Delete, u"Delete", [object](const Arguments& arguments) {
             object->Delete(BoolAt(arguments, 0, false));
             return Variant();
         });
-        ForwardControlEvents(served, object);
+        if (type == host::ControlType::Button) {
+            served.DefineAt(
+                id::ButtonStyle, u"Style", [object](const Arguments&) { return Variant::Long(object->Style()); },
+                [object](const Variant& v) { object->SetStyle(static_cast<int>(v.AsLong())); });
+            served.DefineAt(
+                id::ButtonPicture, u"Picture",
+                [](const Arguments&) -> Variant { throw std::invalid_argument("the face is write-only here"); },
+                [object](const Variant& value) { object->SetPicture(PictureOf(value)); });
+            served.DefineAt(
+                id::ButtonMask, u"Mask",
+                [](const Arguments&) -> Variant { throw std::invalid_argument("the mask is write-only here"); },
+                [object](const Variant& value) { object->SetMask(PictureOf(value)); });
+        } else if (type == host::ControlType::Popup) {
+            served.DefineAt(id::PopupControls, u"Controls",
+                            [object](const Arguments&) { return Object(ServeControls(object->Controls())); });
+        } else {
+            served.DefineAt(
+                id::ComboBoxStyle, u"Style", [object](const Arguments&) { return Variant::Long(object->Style()); },
+                [object](const Variant& v) { object->SetStyle(static_cast<int>(v.AsLong())); });
+        }
+        ForwardControlEvents(served, object, type);
     });
 }
 
@@ -429,6 +476,10 @@ ComPtr<ServedObject> ServeApplication(const host::ApplicationPtr& application) {
         one.Define(u"COMAddIns", [object](const Arguments&) { return Object(ServeComAddIns(object->COMAddIns())); });
         // The stand-in keeps running until the test ends, whoever asks it to quit.
         one.Define(u"Quit", [](const Arguments&) { return Variant(); });
+        // ApplicationEvents_11 (Outlook 2003 and later): the add-in listens to Quit.
+        Forward(one, DIID_ApplicationEvents_11, [object](ServedObject& source) {
+            return object->OnQuit([&source] { source.Raise(DIID_ApplicationEvents_11, DISPID_Quit, {}); });
+        });
     });
     if (served) served->Answers(IID_OutlookApplication);
     return served;

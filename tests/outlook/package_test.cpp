@@ -162,7 +162,7 @@ TEST_F(Package, OutlookLoadsTheInstalledAddInAndAnUninstallWhileItIsLoadedSaysWh
     EXPECT_TRUE(std::filesystem::exists(target / "Tarn4OL.dll"));
     EXPECT_FALSE(std::filesystem::exists(target / "README.txt"));
     EXPECT_THAT(output, HasSubstr("close Outlook"));
-    outlook.Disconnect();
+    outlook.Exit();
 }
 
 }  // namespace

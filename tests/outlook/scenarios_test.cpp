@@ -76,7 +76,8 @@ protected:
                box.text.starts_with(L"Orvik' Tarn4OL Anti-Spam...\rQuarantine folder = Inbox\\Quarantine\r");
     }
     void Connect() { outlook.Connect(); outlook.Pump(); }
-    void Disconnect() { outlook.Disconnect(); outlook.Pump(); }
+    // Outlook closes as today's Outlook does: the windows close and Quit comes, nothing more.
+    void Exit() { outlook.Exit(); }
     std::shared_ptr<host::sim::SimItem> Arrive(host::sim::PropertyMap properties) {
         auto item = outlook.Sim().AddItem(outlook.Sim().Inbox(), std::move(properties));
         outlook.Pump();
@@ -96,29 +97,46 @@ protected:
 
 using Startup = Installed;
 
-TEST_F(Startup, LoadsWithinTheTimeOutlookAllowsAndReportsTheFigure) {
-    // Outlook disables add-ins that keep its start waiting; the figures go into the README. The
-    // first start also waits for the user to read the welcome box and scans the address book
-    // and the sent mail; every later start is the one that counts.
+void PrintTimings(const char* start, const AddinTimings& timings) {
+    std::cout << "[ start-up ] " << start << ": OnConnection and OnStartupComplete "
+              << timings.connected.count() / 1000.0 << " ms (the library loaded and the object made before: "
+              << timings.created.count() / 1000.0 << " ms)\n";
+}
+
+TEST_F(Startup, NothingWaitsForTheUserInsideTheStartAndTheStandInReportsItsTime) {
+    // Outlook disables add-ins that keep its start waiting; the figures go into the README.
+    // The first start's welcome box and scans come once the start has returned.
     const auto first = outlook.Connect();
+    EXPECT_TRUE(outlook.MessageBoxes().empty());
     outlook.Pump();
-    Disconnect();
+    EXPECT_THAT(outlook.MessageBoxes(), ElementsAre(Truly(IsFirstStartWelcome)));
+    Exit();
     StandIn later;
     later.Sim().OpenExplorer(later.Sim().Inbox());
     later.Pump();
     const auto loaded = later.Connect();
     later.Pump();
-    std::cout << "[ load time ] from the factory to the end of start-up: " << loaded.count() / 1000.0
-              << " ms (first start: " << first.count() / 1000.0 << " ms)\n";
-    RecordProperty("load_time_us", std::to_string(loaded.count()));
+    PrintTimings("first start", first);
+    PrintTimings("later start", loaded);
+    RecordProperty("start_up_us", std::to_string(loaded.connected.count()));
     EXPECT_TRUE(later.MessageBoxes().empty());
 }
 
-TEST_F(Startup, TheFirstStartTellsWhereTheQuarantineIsInOneMessageBoxAfterTheAboutWindow) {
+TEST_F(Startup, TheFirstStartTellsWhereTheQuarantineIsInOneMessageBoxAndALaterOneShowsTheSplash) {
     Connect();
     EXPECT_THAT(outlook.MessageBoxes(), ElementsAre(Truly(IsFirstStartWelcome)));
-    // The about window greets every start until the user closes it (or for 3 seconds).
-    EXPECT_THAT(outlook.ClosedWindows(), ElementsAre(StartsWith(L"Orvik' Tarn Add-in for MS Outlook - ")));
+    EXPECT_TRUE(outlook.ClosedWindows().empty());
+    Exit();
+    // The splash greets every later start without holding it, and goes by itself or at a click.
+    StandIn later;
+    later.Sim().OpenExplorer(later.Sim().Inbox());
+    later.Pump();
+    later.Connect();
+    later.PumpFor(std::chrono::milliseconds(500));
+    // The first session's user still looks at the screen too: either may have closed it.
+    std::vector<std::wstring> closed = later.ClosedWindows();
+    for (auto& title : outlook.ClosedWindows()) closed.push_back(std::move(title));
+    EXPECT_THAT(closed, Contains(StartsWith(L"Orvik' Tarn Add-in for MS Outlook - ")));
 }
 
 TEST_F(Startup, BuildsBothToolbarsWithFacesAndTellsOutlookItsObject) {
@@ -276,7 +294,7 @@ TEST_F(Commands, ProtectingAFolderMakesFriendsOfItsSenders) {
     Arrive(Mail("Ann <ann@example.org>", "Lunch"));
     outlook.Sim().Click(Button(explorer, u"btnProCur"));
     outlook.Pump();
-    Disconnect();
+    Exit();
     EXPECT_EQ(installation->ReadFile("OKsenders.tarn"),
               "--++protected senders++--\r\nann@example.org\r\nfriend@example.com\r\n");
 }
@@ -290,7 +308,7 @@ TEST_F(Commands, TheFirstStartMakesFriendsOfTheContactsAndTheSentMail) {
     outlook.Pump();
     Connect();
     EXPECT_THAT(installation->ReadFile("OKsenders.tarn"), HasSubstr("carol@example.org\r\n"));
-    Disconnect();
+    Exit();
     EXPECT_EQ(installation->ReadFile("OKsenders.tarn"),
               "--++protected senders++--\r\ncarol@example.org\r\ndave@example.org\r\nfriend@example.com\r\n");
 }
@@ -330,17 +348,17 @@ TEST_F(Commands, TheOptionsWriteTheListsAndKeepTheSettings) {
     EXPECT_EQ(installation->ReadFile("protected.tarn"), "--++protect++--\r\n");
     EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), BannedSenders.second);
     EXPECT_THAT(outlook.ClosedWindows(), Contains(L"Orvik' Tarn! for MS Outlook - Options"));
-    Disconnect();
+    Exit();
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, L"Software\\Orvik' Tarn4OL\\Settings", L"Alphabet Groups"),
               L"111111111111");
 }
 
 using Shutdown = Installed;
 
-TEST_F(Shutdown, OutlooksExitWritesTheSettingsTheListsAndTheReportAndOpensIt) {
+TEST_F(Shutdown, TodaysFastExitWritesTheSettingsTheListsAndTheReportAndOpensIt) {
     Connect();
     Arrive(Mail("offers@spam.example", "Cheap watches"));
-    Disconnect();
+    Exit();
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, std::wstring(SettingsKey) + L"\\Settings"));
     EXPECT_EQ(installation->ReadFile("BanSenders.tarn"), BannedSenders.second);
     EXPECT_EQ(installation->ReadFile("OKsenders.tarn"), FriendSenders.second);
@@ -371,7 +389,7 @@ TEST_F(Removal, UnregisteringWithOutlookRunningRemovesTheBarsTheControlsAndEvery
     BSTR path = nullptr;
     EXPECT_TRUE(FAILED(QueryPathOfRegTypeLib(win::LIBID_Tarn4OL, win::TypeLibraryMajor, win::TypeLibraryMinor, 0x0409, &path)));
     SysFreeString(path);
-    Disconnect();
+    Exit();
     EXPECT_EQ(installation->Register(), 0u);
 }
 

@@ -89,8 +89,15 @@ ServedObject::~ServedObject() = default;
 platform::ComPtr<ServedObject> MakeServed() { return platform::ComPtr<ServedObject>::Adopt(new ServedObject()); }
 
 void ServedObject::Define(std::u16string name, Member get, Putter put) {
-    ids_[name] = static_cast<DISPID>(members_.size() + 1);
-    members_.push_back({std::move(name), std::move(get), std::move(put)});
+    // The smallest number still free: clear of Office's own, which are large.
+    DISPID id = 1;
+    while (members_.contains(id)) ++id;
+    DefineAt(id, std::move(name), std::move(get), std::move(put));
+}
+
+void ServedObject::DefineAt(DISPID id, std::u16string name, Member get, Putter put) {
+    ids_[name] = id;
+    members_[id] = Entry{std::move(name), std::move(get), std::move(put)};
 }
 
 void ServedObject::Events(const IID& events, Watch watch) {
@@ -175,8 +182,9 @@ STDMETHODIMP ServedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LC
 
 STDMETHODIMP ServedObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
                                   EXCEPINFO* exception, UINT*) {
-    if (member < 1 || static_cast<std::size_t>(member) > members_.size()) return DISP_E_MEMBERNOTFOUND;
-    const Entry& entry = members_[static_cast<std::size_t>(member - 1)];
+    const auto found = members_.find(member);
+    if (found == members_.end()) return DISP_E_MEMBERNOTFOUND;
+    const Entry& entry = found->second;
     try {
         if ((flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0) {
             if (!entry.put || parameters == nullptr || parameters->cArgs < 1) return DISP_E_MEMBERNOTFOUND;

@@ -34,8 +34,12 @@ public:
     ServedObject(const ServedObject&) = delete;
     ServedObject& operator=(const ServedObject&) = delete;
 
-    // A property or a method (Outlook's automation treats them alike for reading).
+    // A property or a method (Outlook's automation treats them alike for reading), under a
+    // DISPID of the stand-in's choosing.
     void Define(std::u16string name, Member get, Putter put = {});
+    // The same under the DISPID Office's type library gives it, where members of one name have
+    // different DISPIDs on different interfaces and a caller that mixes them up must fail.
+    void DefineAt(DISPID id, std::u16string name, Member get, Putter put = {});
     // An event dispinterface this object raises, and what to do when it gets watched.
     void Events(const IID& events, Watch watch);
     // Calls every sink advised for `events` with the event's arguments (first first).
@@ -82,7 +86,7 @@ private:
     };
 
     platform::ReferenceCount references_;
-    std::vector<Entry> members_;  // DISPID = index + 1
+    std::map<DISPID, Entry> members_;
     std::map<std::u16string, DISPID> ids_;
     std::vector<platform::ComPtr<Point>> points_;
     std::vector<IID> extra_interfaces_;

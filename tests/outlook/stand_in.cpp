@@ -11,41 +11,88 @@ namespace tarn::outlook {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr CLSID CLSID_OutlookApplication = {0x0006F03A, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+std::chrono::microseconds Since(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+}
 
 }  // namespace
 
-StandIn::StandIn()
-    : application_(ServeApplication(sim_.Application())),
+StandIn::StandIn(host::sim::OutlookVersion version)
+    : sim_(version),
+      application_(ServeApplication(sim_.Application())),
       entry_(sim_.AddComAddIn(std::u16string(addin::ProgId))),
       served_entry_(ServeComAddIn(entry_)) {}
 
 StandIn::~StandIn() {
     RevokeRunning();
-    if (addin_) Disconnect();
+    if (addin_) Exit();
 }
 
-std::chrono::microseconds StandIn::Connect() {
-    const auto started = std::chrono::steady_clock::now();
+AddinTimings StandIn::Connect() {
+    AddinTimings timings;
+    const auto asked = Clock::now();
     CLSID clsid{};
     EXPECT_EQ(CLSIDFromProgID(L"Tarn4OL.TarnAddin", &clsid), S_OK);
     EXPECT_TRUE(IsEqualCLSID(clsid, win::CLSID_TarnAddin));
     EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, win::IID_IDTExtensibility2,
                                reinterpret_cast<void**>(addin_.Put())),
               S_OK);
-    if (!addin_) return {};
+    timings.created = Since(asked);
+    if (!addin_) return timings;
     SAFEARRAY* custom = nullptr;
+    const auto connecting = Clock::now();
     EXPECT_EQ(addin_->OnConnection(application_.Get(), addin::ConnectAtHostStartup, served_entry_.Get(), &custom), S_OK);
     EXPECT_EQ(addin_->OnStartupComplete(&custom), S_OK);
-    const auto loaded = std::chrono::steady_clock::now();
-    return std::chrono::duration_cast<std::chrono::microseconds>(loaded - started);
+    timings.connected = Since(connecting);
+    return timings;
 }
 
-void StandIn::Disconnect() {
-    if (!addin_) return;
+std::chrono::microseconds StandIn::Exit() {
+    if (!addin_) return {};
+    sim_.Quit();
+    Pump();
+    if (host::sim::ExitsWithoutShutdown(sim_.Version())) {
+        LetGo();
+        return {};
+    }
     SAFEARRAY* custom = nullptr;
+    const auto shutting_down = Clock::now();
     EXPECT_EQ(addin_->OnBeginShutdown(&custom), S_OK);
     EXPECT_EQ(addin_->OnDisconnection(addin::DisconnectAtHostShutdown, &custom), S_OK);
+    const auto took = Since(shutting_down);
+    LetGo();
+    return took;
+}
+
+std::chrono::microseconds StandIn::DisconnectInComAddInsDialog() {
+    if (!addin_) return {};
+    SAFEARRAY* custom = nullptr;
+    const auto disconnecting = Clock::now();
+    EXPECT_EQ(addin_->OnDisconnection(addin::DisconnectByUser, &custom), S_OK);
+    const auto took = Since(disconnecting);
+    LetGo();
+    Pump();
+    return took;
+}
+
+void StandIn::LetGo() {
+    // The entry's Object holds the add-in's object: Outlook lets go of both.
+    DISPID object_id = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(L"Object");
+    if (SUCCEEDED(served_entry_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &object_id))) {
+        VARIANT nothing;
+        VariantInit(&nothing);
+        nothing.vt = VT_DISPATCH;
+        nothing.pdispVal = nullptr;
+        DISPID put = DISPID_PROPERTYPUT;
+        DISPPARAMS parameters{&nothing, &put, 1, 1};
+        served_entry_->Invoke(object_id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr,
+                              nullptr, nullptr);
+    }
     addin_.Reset();
 }
 
@@ -60,6 +107,15 @@ void StandIn::Pump() {
         }
         if (!worked) return;
     }
+}
+
+void StandIn::PumpFor(std::chrono::milliseconds duration) {
+    const auto until = Clock::now() + duration;
+    while (Clock::now() < until) {
+        Pump();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    Pump();
 }
 
 void StandIn::RegisterAsRunning() {

@@ -152,6 +152,39 @@ TEST_F(EngineLibrary, ADamagedLessonsFileIsSetAsideAndTheUserIsToldOnceWhereItWa
     engine.UnLoadDictionaries();
 }
 
+// The lessons are written when the add-in asks, and the add-in hears when they could not be:
+// they wait in memory for the next chance. The dictionaries load on a thread of their own.
+TEST_F(EngineLibrary, SaveLessonsWritesNowAndSaysWhenTheLessonsCouldNotBeWritten) {
+    test_support::TempDir dir;
+    const std::string shipped = ShippedDictionary();
+    EngineCopy(dir, &shipped);
+    screening::RulesEngine engine(dir.Path(), Sink());
+    int lessons_heard = 0;
+    engine.OnLesson([&] { ++lessons_heard; });
+    engine.StartLoadingDictionaries();
+    EXPECT_TRUE(engine.HasData());  // waits for the load
+    EXPECT_TRUE(engine.SaveLessons());  // nothing to write
+    EXPECT_FALSE(std::filesystem::exists(dir / "tarnrules.user"));
+
+    const std::string text = "Subject: Choir practice\r\n\r\nBring the sheet music for the concert";
+    engine.LearnThisSpit(text, true);
+    EXPECT_EQ(lessons_heard, 1);
+    EXPECT_TRUE(engine.SaveLessons());
+    const std::string saved = dir.Read("tarnrules.user");
+    EXPECT_FALSE(saved.empty());
+
+    // A folder where the file goes: the lesson cannot be written, and stays to be written later.
+    std::filesystem::remove(dir / "tarnrules.user");
+    std::filesystem::create_directory(dir / "tarnrules.user");
+    engine.UnlearnThisSpit(text, true);
+    EXPECT_EQ(lessons_heard, 2);
+    EXPECT_FALSE(engine.SaveLessons());
+    std::filesystem::remove(dir / "tarnrules.user");
+    EXPECT_TRUE(engine.SaveLessons());
+    EXPECT_NE(dir.Read("tarnrules.user"), saved);  // the unlearnt text is gone from it
+    engine.UnLoadDictionaries();
+}
+
 // The two entry points that teach, called as the add-in calls them, by name.
 TEST_F(EngineLibrary, LessonsChangeTheRatingAreKeptInTheUserFileAcrossALoadAndCanBeTakenBack) {
     test_support::TempDir dir;

@@ -87,7 +87,7 @@ TEST_F(Screens, TheAboutWindowShowsThePictureAndTheButtonAtItsLowerRight) {
             caption = WindowTextOf(GetDlgItem(dialog, IDC_BTNGOTOWEB));
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         });
-        about.ShowModal(installation.Path(), std::nullopt);
+        about.ShowModal(installation.Path());
     }
     ASSERT_TRUE(shot);
     Keep(*shot, "about");

@@ -4,9 +4,12 @@
 //   "MOVE..."         points the caller's buffer variable elsewhere
 //   "...RATE=<n>..."  rates n (0 to 255), verdict "rated <n>"
 //   "LESSONS"         verdict: every lesson so far, "+spam <length>" for a text learnt as spam,
-//                     "-ham <length>" for one unlearnt as ham..., separated by blanks
+//                     "-ham <length>" for one unlearnt as ham..., and "saved" for each save,
+//                     separated by blanks
+//   "REFUSE SAVES"    every later save fails (returns 0), until the next LoadDictionaries
+//   "FORGET LESSONS"  the lessons so far are forgotten
 //   anything else:    verdict "seen <length>", rate = the text's length
-// Built a second time without the two entry points that teach (PROBE_WITHOUT_LESSONS), as an
+// Built a second time without the three entry points of lessons (PROBE_WITHOUT_LESSONS), as an
 // engine library of before them.
 #include <cstdlib>
 #include <cstring>
@@ -18,12 +21,16 @@ namespace {
 char elsewhere[32] = "moved";
 int loads = 0;
 std::string lessons;
+bool refuse_saves = false;
+
+[[maybe_unused]] void Record(const std::string& lesson) { lessons += (lessons.empty() ? "" : " ") + lesson; }
 }  // namespace
 
 extern "C" {
 
 TARNRULES_EXPORT void LoadDictionaries() {
     ++loads;
+    refuse_saves = false;
 }
 
 TARNRULES_EXPORT void UnLoadDictionaries() {
@@ -41,6 +48,10 @@ TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict)
         (*verdict)[VerdictBufferSize - 1] = '\0';
     } else if (std::strncmp(text, "MOVE", 4) == 0) {
         *verdict = elsewhere;
+    } else if (std::strcmp(text, "REFUSE SAVES") == 0) {
+        refuse_saves = true;
+    } else if (std::strcmp(text, "FORGET LESSONS") == 0) {
+        lessons.clear();
     } else if (std::strcmp(text, "LESSONS") == 0) {
         const std::string shown = lessons.substr(0, VerdictBufferSize - 1);
         std::memcpy(*verdict, shown.c_str(), shown.size() + 1);
@@ -58,11 +69,17 @@ TARNRULES_EXPORT unsigned char AnalyzeThisSpit(const char* text, char** verdict)
 
 #if !defined(PROBE_WITHOUT_LESSONS)
 TARNRULES_EXPORT void LearnThisSpit(const char* text, int is_spam) {
-    lessons += std::string(lessons.empty() ? "" : " ") + (is_spam ? "+spam " : "+ham ") + std::to_string(std::strlen(text));
+    Record((is_spam ? "+spam " : "+ham ") + std::to_string(std::strlen(text)));
 }
 
 TARNRULES_EXPORT void UnlearnThisSpit(const char* text, int is_spam) {
-    lessons += std::string(lessons.empty() ? "" : " ") + (is_spam ? "-spam " : "-ham ") + std::to_string(std::strlen(text));
+    Record((is_spam ? "-spam " : "-ham ") + std::to_string(std::strlen(text)));
+}
+
+TARNRULES_EXPORT int SaveLessons() {
+    if (refuse_saves) return 0;
+    Record("saved");
+    return 1;
 }
 #endif
 

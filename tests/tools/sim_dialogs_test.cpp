@@ -41,6 +41,18 @@ TEST(SimulatorDialogs, TheOptionsDialogShowsWhatTheUserLeftInIt) {
     EXPECT_THAT(dir.Read("state/registry.reg"), HasSubstr("\"Paused\"=dword:00000001"));
 }
 
+// A setting given for the run goes back to its stored value afterwards; what the user changed
+// in the dialog meanwhile stays, as it was written when the dialog closed.
+TEST(SimulatorDialogs, ASettingForTheRunOnlyDoesNotUndoWhatTheDialogChanged) {
+    test_support::TempDir dir;
+    const SimRun run = Simulate(dir, "--set BlockEnglish=1 --click btnSettings --dialog 'choose ListView1 7; tick cbPause; "
+                                     "press btnClose' samples/inbox/01-colleague-plain-text.eml", "");
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.out;
+    const std::string stored = dir.Read("state/registry.reg");
+    EXPECT_THAT(stored, HasSubstr("\"Paused\"=dword:00000001"));
+    EXPECT_THAT(stored, HasSubstr("\"BlockEnglish\"=dword:00000000"));
+}
+
 TEST(SimulatorDialogs, AScriptIsPartOfTheCommandLine) {
     EXPECT_THROW(ParseCommandLine({"--dialog", "press btnBan"}), UsageError);  // no click before it
     EXPECT_THROW(ParseCommandLine({"--click", "btnBanSub", "--dialog", "push btnBan"}), UsageError);

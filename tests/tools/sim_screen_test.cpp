@@ -71,6 +71,34 @@ TEST(SimulatorOnTheSampleMailbox, SettingsForTheRunReachTheOtherVerdictsAndAreNo
     EXPECT_EQ(Decisions(english.out).at("09-hyperlink-field-text.eml"), "English");
 }
 
+// The close runs with the settings in force: a run that says "never" makes no report at exit.
+TEST(SimulatorOnTheSampleMailbox, TheExitRunsWithTheRunsOwnSettings) {
+    test_support::TempDir dir;
+    const SimRun run = Simulate(dir, "--set \"Reporting Interval=0\" samples/inbox");
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("\"report\":null"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "state" / "FLUSH.htm"));
+    EXPECT_THAT(dir.Read("state/registry.reg"), HasSubstr("\"Reporting Interval\"=dword:00000001"));
+}
+
+// Today's Outlook ends without the add-in's shutdown, Outlook 2007 calls it: the same run
+// leaves the same files either way.
+TEST(SimulatorOnTheSampleMailbox, TodaysOutlookAndOutlook2007LeaveTheSameFiles) {
+    test_support::TempDir today;
+    test_support::TempDir old;
+    const SimRun fast = Simulate(today, "--sent samples/sent samples/inbox");
+    const SimRun full = Simulate(old, "--outlook 2007 --sent samples/sent samples/inbox");
+    ASSERT_EQ(fast.status, 0) << fast.out;
+    ASSERT_EQ(full.status, 0) << full.out;
+    for (const char* file : {"state/OKsenders.tarn", "state/BanSenders.tarn", "state/forbidden.tarn", "state/protected.tarn",
+                             "state/registry.reg"}) {
+        EXPECT_EQ(today.Read(file), old.Read(file)) << file;
+    }
+    EXPECT_THAT(today.Read("state/FLUSH.htm"), HasSubstr("offers@cheap-pill"));
+    EXPECT_THAT(old.Read("state/FLUSH.htm"), HasSubstr("offers@cheap-pill"));
+    EXPECT_EQ(WEXITSTATUS(Simulate(old, "--outlook 2008").status), 2);
+}
+
 TEST(SimulatorOnTheSampleMailbox, AnUnreadableMessageIsNamedAndTheRestGoesOn) {
     test_support::TempDir dir;
     dir.Write("mailbox/a.eml", "");
@@ -102,12 +130,14 @@ TEST(SimulatorFailures, AListFileThatCannotBeWrittenIsNamedAndFailsTheRun) {
                                  std::filesystem::perm_options::remove);
     const SimRun run = Simulate(dir, "--sent samples/sent samples/inbox");
     EXPECT_EQ(WEXITSTATUS(run.status), 1);
-    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: the add-in failed in SaveLists: Cannot write \"" +
+    // The sent mail's friends were to be written a moment later, or at the exit at the latest.
+    EXPECT_THAT(run.out, HasSubstr("tarn4ol-sim: the add-in failed in OnSentItemAdd (writing the friends): Cannot write \"" +
                                    (dir / "state" / "OKsenders.tarn").string() + "\": the file is read-only"));
     EXPECT_EQ(dir.Read("state/OKsenders.tarn"), "--++protected senders++--\r\nmaria.lindqvist@example.com\r\n");
-    // The first start's address-book scan tried to write it too.
+    // The first start's address-book and sent-mail scans tried to write it too.
     EXPECT_THAT(run.out, HasSubstr("the add-in failed in ScanContacts (saving): Cannot write"));
-    EXPECT_THAT(run.out, HasSubstr("\"failures\":2"));
+    EXPECT_THAT(run.out, HasSubstr("the add-in failed in Startup (sent mail scan): Cannot write"));
+    EXPECT_THAT(run.out, HasSubstr("\"failures\":3"));
 }
 
 TEST(SimulatorFailures, AReportThatCannotBeWrittenIsNeverNamedAsTheReport) {

@@ -1,10 +1,11 @@
 // The about window on the screen (wine's null display driver), modal: a watcher thread plays
-// the user, looks at the window and closes it.
+// the user, looks at the window and closes it; and the splash, which does not wait.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <sstream>
 #include <string>
 
@@ -30,6 +31,19 @@ RECT ClientRectOf(HWND dialog, HWND control) {
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+// Runs this thread's messages for a while, as Outlook's message loop does.
+void RunMessagesFor(std::chrono::milliseconds duration) {
+    const auto until = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < until) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
 }
 
 class AboutWindowOnScreen : public ::testing::Test {
@@ -58,7 +72,7 @@ TEST_F(AboutWindowOnScreen, ThePictureSizeTheTitleAndTheButtonAtTheLowerRight) {
             topmost = (GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         });
-        view.ShowModal(std::nullopt);
+        view.ShowModal();
     }
     EXPECT_EQ(title, L"Orvik' Tarn Add-in for MS Outlook - 2.5");
     EXPECT_EQ(caption, L"Go to our web site now...");
@@ -80,7 +94,7 @@ TEST_F(AboutWindowOnScreen, TheButtonReachesThePresenterAndTheWindowStaysOpen) {
             open_after_click = IsWindowVisible(dialog) != FALSE;
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         });
-        view.ShowModal(std::nullopt);
+        view.ShowModal();
     }
     EXPECT_EQ(clicks.clicks, 1);
     EXPECT_TRUE(open_after_click);
@@ -90,13 +104,41 @@ TEST_F(AboutWindowOnScreen, EscClosesTheWindowAsTheCloseBoxDoes) {
     WindowWatcher user([&](HWND dialog) {
         PostMessageW(GetDlgItem(dialog, IDC_BTNGOTOWEB), WM_KEYDOWN, VK_ESCAPE, 0);
     });
-    view.ShowModal(std::nullopt);  // returns: the test would hang otherwise
+    view.ShowModal();  // returns: the test would hang otherwise
     EXPECT_EQ(clicks.clicks, 0);
 }
 
-TEST_F(AboutWindowOnScreen, TheStartUpShowingClosesByItself) {
-    view.ShowModal(std::chrono::milliseconds(50));  // no one closes it
+TEST_F(AboutWindowOnScreen, TheSplashReturnsAtOnceAndClosesByItselfFromTheMessageLoop) {
+    view.ShowModeless(std::chrono::milliseconds(200));  // returns: the test would hang otherwise
+    const HWND window = view.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    // It never takes the keyboard, so it never becomes the owner of the next window shown.
+    EXPECT_NE(GetActiveWindow(), window);
+    RunMessagesFor(std::chrono::milliseconds(20));
+    EXPECT_NE(GetActiveWindow(), window);
+    EXPECT_EQ(WindowTextOf(window), L"Orvik' Tarn Add-in for MS Outlook - 2.5");
+    RunMessagesFor(std::chrono::milliseconds(400));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(view.Window(), nullptr);
     EXPECT_EQ(clicks.clicks, 0);
+}
+
+TEST_F(AboutWindowOnScreen, AClickPutsTheSplashAwayAndAViewThatGoesTakesItsWindowWithIt) {
+    view.ShowModeless(std::chrono::seconds(30));
+    const HWND clicked = view.Window();
+    ASSERT_NE(clicked, nullptr);
+    SendMessageW(clicked, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_FALSE(IsWindow(clicked));
+
+    HWND left = nullptr;
+    {
+        Win32AboutView shown(diagnostics);
+        shown.ShowModeless(std::chrono::seconds(30));
+        left = shown.Window();
+        ASSERT_TRUE(IsWindow(left));
+    }
+    EXPECT_FALSE(IsWindow(left));
 }
 
 }  // namespace

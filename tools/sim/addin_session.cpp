@@ -44,10 +44,11 @@ struct SimulatedAddinObject final : host::AddinObject {};
 
 }  // namespace
 
-AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& messages)
+AddinSession::AddinSession(const std::filesystem::path& state, std::ostream& messages, host::sim::OutlookVersion version)
     : lock_(state),
       state_(state),
       messages_(messages),
+      outlook_(version),
       registry_(std::make_unique<platform::RegFileRegistry>(PrepareState(state))),
       platform_(std::make_unique<host::sim::SimPlatform>(outlook_, *registry_, mapi_)),
       services_(platform_->Services()) {
@@ -185,6 +186,9 @@ void AddinSession::Start() {
 }
 
 void AddinSession::Stop() {
+    outlook_.Quit();
+    platform_->Pump().ProcessMessages();
+    if (host::sim::ExitsWithoutShutdown(outlook_.Version())) return;  // the process ends here
     try {
         addin_->OnBeginShutdown();
         addin_->OnDisconnection(addin::DisconnectAtHostShutdown);
@@ -193,6 +197,7 @@ void AddinSession::Stop() {
     }
     platform_->Pump().ProcessMessages();
 }
+
 
 std::shared_ptr<host::sim::SimItem> AddinSession::Store(host::DefaultFolder folder, host::sim::PropertyMap properties) {
     return outlook_.AddItem(outlook_.DefaultFolder(folder), std::move(properties));

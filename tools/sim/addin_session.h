@@ -29,7 +29,8 @@ namespace tarn::tools::sim {
 // contains (a list, settings or report file it cannot write...), go to `messages`.
 class AddinSession {
 public:
-    AddinSession(const std::filesystem::path& state, std::ostream& messages);
+    AddinSession(const std::filesystem::path& state, std::ostream& messages,
+                 host::sim::OutlookVersion version = host::sim::OutlookVersion::Outlook2016);
     ~AddinSession();
     AddinSession(const AddinSession&) = delete;
     AddinSession& operator=(const AddinSession&) = delete;
@@ -37,8 +38,9 @@ public:
     // What Outlook's start does: the connection and its start-up. A failure that Outlook would
     // be told of goes to `messages` and counts as a failure.
     void Start();
-    // What Outlook's closing does: the add-in's shutdown (settings, report on exit, lists)
-    // and its disconnection.
+    // What Outlook's closing does: its windows close and the application's Quit comes; then
+    // Outlook 2010 and later end the process, and Outlook 2007 and older call the add-in's
+    // shutdown (settings, report on exit, lists) and disconnect it.
     void Stop();
 
     // Delivers one message to a folder of the store and lets Outlook's message loop run, so
@@ -74,6 +76,8 @@ public:
     std::size_t DialogScriptsRefused() const noexcept { return dialog_scripts_refused_; }
 
     host::sim::SimOutlook& Outlook() noexcept { return outlook_; }
+    // The settings and the add-in key, in "registry.reg" of the state folder.
+    platform::Registry& Registry() noexcept { return *registry_; }
 
     addin::TTarnAddin& Addin() noexcept { return *addin_; }
     const std::filesystem::path& State() const noexcept { return state_; }

@@ -35,6 +35,19 @@ std::pair<std::string, std::string> SettingOf(std::string_view assignment) {
     return {std::string(assignment.substr(0, equals)), std::string(assignment.substr(equals + 1))};
 }
 
+// --outlook: a version of classic Outlook for Windows, by its year or as 365.
+host::sim::OutlookVersion OutlookOf(std::string_view version) {
+    using host::sim::OutlookVersion;
+    for (const std::string_view old : {"2000", "2002", "2003", "2007"}) {
+        if (version == old) return OutlookVersion::Outlook2007;
+    }
+    for (const std::string_view today : {"2010", "2013", "2016", "2019", "2021", "2024", "365"}) {
+        if (version == today) return OutlookVersion::Outlook2016;
+    }
+    throw UsageError("--outlook takes a version of Outlook for Windows: 2000, 2002, 2003, 2007, 2010, 2013, 2016, "
+                     "2019, 2021, 2024 or 365, not \"" + std::string(version) + "\"");
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
@@ -93,6 +106,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             command.show = walk.ValueOf(argument);
         } else if (option == "--select") {
             command.select = walk.ValueOf(argument);
+        } else if (option == "--outlook") {
+            command.outlook = OutlookOf(walk.ValueOf(argument));
         } else if (option == "--set") {
             command.settings.push_back(SettingOf(walk.ValueOf(argument)));
         } else {
@@ -121,7 +136,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         }
         if (dump || command.json || !command.sent_mailboxes.empty() || !command.mailboxes.empty() ||
             !command.clicks.empty() || command.show_toolbars || command.WorksOnFolders()) {
-            throw UsageError("--online takes only --ham, --spam, --state and --set");
+            throw UsageError("--online takes only --ham, --spam, --state, --set and --outlook");
         }
         command.mode = Mode::Online;
     }
@@ -129,12 +144,14 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
 }
 
 std::string_view UsageText() {
-    return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--sent MAILBOX]... [--json]\n"
+    return "Usage: tarn4ol-sim [--state DIR] [--set NAME=VALUE]... [--outlook VERSION]\n"
+           "                   [--sent MAILBOX]... [--json]\n"
            "                   [--contacts FILE.vcf]... [--into FOLDER MAILBOX]...\n"
            "                   [--show FOLDER] [--select LIST] [--show-toolbars]\n"
            "                   [--click TAG [--dialog SCRIPT]]...\n"
            "                   [MAILBOX...]\n"
            "       tarn4ol-sim --online --ham MAILBOX --spam MAILBOX [--state DIR] [--set NAME=VALUE]...\n"
+           "                   [--outlook VERSION]\n"
            "       tarn4ol-sim --dump MAILBOX...\n"
            "       tarn4ol-sim --help\n"
            "\n"
@@ -149,6 +166,9 @@ std::string_view UsageText() {
            "  --set NAME=VALUE  a setting for this run only, by its registry name, for example\n"
            "                    --set BlockEnglish=1 or --set \"Alphabet Groups=000010000000\";\n"
            "                    a value outside the setting's range is refused\n"
+           "  --outlook VERSION the Outlook played (default 365): 2010 to 365 end at the exit\n"
+           "                    without telling the add-in (it hears Quit and nothing more),\n"
+           "                    2000 to 2007 call its shutdown; the same add-in serves both\n"
            "  --sent MAILBOX    messages the user sent, before the others arrive: their\n"
            "                    recipients' addresses (To, Cc, Bcc) become friend senders\n"
            "  --json            one JSON object per message, then one with the totals\n"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/headless/dialog_script.h"
+#include "host/sim/outlook_version.h"
 
 namespace tarn::tools::sim {
 
@@ -47,6 +48,7 @@ struct CommandLine {
     std::string select;                                 // --select LIST, in the shown folder
     std::vector<std::filesystem::path> ham_mailboxes;   // --online: --ham MAILBOX
     std::vector<std::filesystem::path> spam_mailboxes;  // --online: --spam MAILBOX
+    host::sim::OutlookVersion outlook = host::sim::OutlookVersion::Outlook2016;  // --outlook VERSION
 
     // Whether the run keeps mail in the store for the user's commands (and lists the folders).
     bool WorksOnFolders() const { return !kept.empty() || !contacts.empty() || !show.empty() || !select.empty(); }

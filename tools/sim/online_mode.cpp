@@ -7,7 +7,7 @@
 #include "tools/import/read_ahead.h"
 #include "tools/sim/addin_session.h"
 #include "tools/sim/exit_status.h"
-#include "tools/sim/screen_mode.h"
+#include "tools/sim/setting_overrides.h"
 #include "tools/sim/terminal_text.h"
 #include "tools/stream/message_stream.h"
 #include "tools/stream/online_figures.h"
@@ -31,7 +31,7 @@ struct ListDecisions {
 }  // namespace
 
 int RunOnline(const CommandLine& command, std::ostream& out, std::ostream& errors) {
-    WithOverrides(store::Settings{}, command);  // a mistyped setting changes nothing
+    SettingOverrides::Check(command.settings);  // a mistyped setting changes nothing
 
     std::vector<StreamMessage> messages;
     std::size_t unreadable = 0;
@@ -53,10 +53,10 @@ int RunOnline(const CommandLine& command, std::ostream& out, std::ostream& error
     for (const auto& message : messages) entries.push_back({message.source, message.spam});
     const std::vector<std::size_t> order = stream::StreamOrder(entries);
 
-    AddinSession session(command.state, errors);
+    AddinSession session(command.state, errors, command.outlook);
     session.Start();
-    const store::Settings stored = session.Addin().Settings();
-    session.Addin().Settings() = WithOverrides(stored, command);
+    SettingOverrides overrides(session.Registry(), command.settings);
+    session.Addin().Settings() = overrides.Over(session.Addin().Settings());
 
     addin::ScreeningOutcome outcome;
     session.Addin().SetScreeningObserver(
@@ -81,15 +81,16 @@ int RunOnline(const CommandLine& command, std::ostream& out, std::ostream& error
                             ++figures.corrections;
                         });
     }
-    session.Addin().Settings() = stored;  // the settings given for this run are not kept
     session.Stop();
+    // (A settings file that could not be read was never written.)
+    const bool restored = !session.SettingsProblem().empty() || RestoreStoredSettings(overrides, errors);
 
     out << "Online: " << order.size() << " messages in the stream order (seed " << stream::StreamSeed
         << "), the user marking the sender of every wrong or unsure verdict as a friend or a foe\n";
     stream::PrintOnlineFigures(out, figures);
     out << "Decided by the sender lists the marks filled: " << lists.friends_ham << " ham passed as a friend's, "
         << lists.banned_spam << " spam caught as a banned sender's\n";
-    const bool failed = unreadable > 0 || marks_failed || session.ContainedFailures() > 0;
+    const bool failed = unreadable > 0 || marks_failed || session.ContainedFailures() > 0 || !restored;
     return failed ? exit_status::Failure : exit_status::Success;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 #include "store/settings.h"
+#include "tools/sim/setting_overrides.h"
 #include "tools/import/mailbox_reader.h"
 #include "tools/import/read_ahead.h"
 #include "tools/import/vcard_reader.h"
@@ -89,7 +90,10 @@ struct ReportOutcome {
     bool exit_report_due = false; // the settings asked for a report at exit
 };
 
-ReportOutcome ReportOutcomeOf(AddinSession& session) {
+// Outlook closes, and what its close did to the pending report is read from the add-in, which
+// outlives the close in the simulator as it does not in Outlook.
+ReportOutcome StopAndTell(AddinSession& session) {
+    session.Stop();
     const store::Settings& settings = session.Addin().Settings();
     return {session.ReportsOpened(), session.Addin().Report().ReportRows().size(),
             !settings.paused && settings.automatic_report != 1 && settings.reporting_interval != 0};
@@ -178,22 +182,11 @@ bool ShowAndSelect(const CommandLine& command, AddinSession& session, std::ostre
 
 }  // namespace
 
-store::Settings WithOverrides(store::Settings settings, const CommandLine& command) {
-    for (const auto& [name, value] : command.settings) {
-        try {
-            store::ApplySetting(settings, name, value);
-        } catch (const std::invalid_argument& error) {
-            throw UsageError(std::string("--set: ") + error.what());
-        }
-    }
-    return settings;
-}
-
 int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& errors, bool show_progress) {
     // Checked before the session starts, so that a mistyped setting changes nothing.
-    WithOverrides(store::Settings{}, command);
+    SettingOverrides::Check(command.settings);
 
-    AddinSession session(command.state, errors);
+    AddinSession session(command.state, errors, command.outlook);
     if (!session.SettingsProblem().empty()) {
         errors << "tarn4ol-sim: the settings were not read, and will not be written: "
                << TerminalAnsi(session.SettingsProblem()) << '\n';
@@ -207,9 +200,10 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     KeepUsersStore(command, session, unreadable);
     session.Start();
     if (command.show_toolbars) PrintToolbars(out, command.json, session);
-    const store::Settings stored = session.Addin().Settings();
-    if (!command.settings.empty()) {
-        session.Addin().Settings() = WithOverrides(stored, command);
+    // The stored values are read once the start (a first start writes them all) is over.
+    SettingOverrides overrides(session.Registry(), command.settings);
+    if (!overrides.Empty()) {
+        session.Addin().Settings() = overrides.Over(session.Addin().Settings());
         session.Addin().SetupDiagnosticsLog();
     }
 
@@ -262,12 +256,13 @@ int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& error
     }
     if (command.WorksOnFolders()) PrintFolders(out, command.json, session.Outlook());
 
-    // The settings given for this run are not kept.
-    if (!command.settings.empty()) session.Addin().Settings() = stored;
-    session.Stop();
-    PrintSummary(out, command.json, tally, session, ReportOutcomeOf(session));
+    // Outlook closes with the settings in force; then those given for this run are not kept.
+    const ReportOutcome reports = StopAndTell(session);
+    // (A settings file that could not be read was never written.)
+    const bool restored = !session.SettingsProblem().empty() || RestoreStoredSettings(overrides, errors);
+    PrintSummary(out, command.json, tally, session, reports);
     const bool failed = tally.unreadable > 0 || session.ContainedFailures() > 0 || !session.SettingsProblem().empty() ||
-                        user_failed || session.DialogScriptsRefused() > 0;
+                        user_failed || session.DialogScriptsRefused() > 0 || !restored;
     return failed ? exit_status::Failure : exit_status::Success;
 }
 

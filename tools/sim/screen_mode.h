@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "store/settings.h"
 #include "tools/sim/command_line.h"
 
 namespace tarn::tools::sim {
@@ -12,9 +11,5 @@ namespace tarn::tools::sim {
 // Prints one line (or JSON object) per message and the totals; messages that cannot be read
 // are named on `errors` and the rest goes on. Returns the exit status.
 int RunScreen(const CommandLine& command, std::ostream& out, std::ostream& errors, bool show_progress);
-
-// The settings with those of the command line (--set) over them; UsageError for a setting
-// that does not exist or a value out of its range.
-store::Settings WithOverrides(store::Settings settings, const CommandLine& command);
 
 }  // namespace tarn::tools::sim

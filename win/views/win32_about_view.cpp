@@ -24,8 +24,13 @@ constexpr wchar_t Tagline[] = L"Anti-spam for Microsoft Outlook";
 
 }  // namespace
 
-void Win32AboutView::ShowModal(std::optional<std::chrono::milliseconds> close_after) {
-    close_after_ = close_after;
+Win32AboutView::~Win32AboutView() {
+    if (window_ != nullptr && modeless_) DestroyWindow(window_);
+}
+
+void Win32AboutView::ShowModal() {
+    close_after_.reset();
+    modeless_ = false;
     const ViewScope scope;
     // Owned by Outlook's active window, so that Outlook waits while the window is up.
     const INT_PTR shown = DialogBoxParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_ABOUT), GetActiveWindow(),
@@ -34,6 +39,32 @@ void Win32AboutView::ShowModal(std::optional<std::chrono::milliseconds> close_af
     if (shown == -1) {
         throw dialogs::DialogError("the about window cannot be shown (system error " + std::to_string(GetLastError()) +
                                    ")");
+    }
+}
+
+void Win32AboutView::ShowModeless(std::chrono::milliseconds close_after) {
+    if (window_ != nullptr) return;  // still on the screen
+    close_after_ = close_after;
+    modeless_ = true;
+    const ViewScope scope;
+    const HWND window = CreateDialogParamW(platform::OwnModule(), MAKEINTRESOURCEW(IDD_ABOUT), GetActiveWindow(),
+                                           &ViewDialogProcedure<Win32AboutView>, reinterpret_cast<LPARAM>(this));
+    if (window == nullptr) {
+        throw dialogs::DialogError("the about window cannot be shown (system error " + std::to_string(GetLastError()) +
+                                   ")");
+    }
+    // Shown without ever taking the keyboard from Outlook's window: never the active window, it
+    // never becomes the owner of the next window the add-in shows either.
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+}
+
+// A modal window ends its dialog; one that does not wait is destroyed.
+void Win32AboutView::Close() {
+    if (modeless_) {
+        DestroyWindow(window_);
+    } else {
+        EndDialog(window_, IDCANCEL);
     }
 }
 
@@ -55,7 +86,9 @@ void Win32AboutView::LayOut() {
     RECT frame{0, 0, Scaled(window_, PictureWidth), Scaled(window_, PictureHeight)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE);
+    // The splash never takes the keyboard from Outlook's window.
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | (modeless_ ? SWP_NOACTIVATE : 0));
     HWND button = GetDlgItem(window_, IDC_BTNGOTOWEB);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(button_font_.Get()), FALSE);
     SetWindowPos(button, nullptr, Scaled(window_, PictureWidth - Margin - ButtonWidth),
@@ -91,7 +124,7 @@ INT_PTR Win32AboutView::Handle(HWND window, UINT message, WPARAM wparam, LPARAM)
     switch (message) {
         case WM_INITDIALOG:
             Initialise(window);
-            return TRUE;
+            return modeless_ ? FALSE : TRUE;  // the splash takes no focus: that would activate it
         case WM_PAINT:
             Paint();
             return TRUE;
@@ -107,18 +140,25 @@ INT_PTR Win32AboutView::Handle(HWND window, UINT message, WPARAM wparam, LPARAM)
                 return TRUE;
             }
             if (LOWORD(wparam) == IDCANCEL) {  // Esc, as the close box
-                EndDialog(window, IDCANCEL);
+                Close();
                 return TRUE;
             }
             return FALSE;
         case WM_TIMER:
             if (wparam != CloseTimer) return FALSE;
             KillTimer(window, CloseTimer);
-            EndDialog(window, IDCANCEL);
+            Close();
+            return TRUE;
+        case WM_LBUTTONDOWN:  // a click on the splash's picture puts it away
+            if (!modeless_) return FALSE;
+            Close();
             return TRUE;
         case WM_CLOSE:
-            EndDialog(window, IDCANCEL);
+            Close();
             return TRUE;
+        case WM_DESTROY:
+            window_ = nullptr;
+            return FALSE;
         default:
             return FALSE;
     }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform/win32/win32_timer_factory.h"
 #include "tests/support/recorded_diagnostics.h"
@@ -117,6 +119,34 @@ TEST_F(Win32Timers, AHandlerThatFailsIsRecordedAndTheTimerGoesOn) {
     ASSERT_GE(diagnostics.Entries().size(), 2u);
     EXPECT_EQ(diagnostics.Entries()[0].place, "Timer");
     EXPECT_EQ(diagnostics.Entries()[0].failure, "report not written");
+}
+
+// Work posted for the message loop: never inside Post, in order, work posted by work after what
+// already waits, and a failure recorded without costing the work after it.
+TEST_F(Win32Timers, PostedWorkRunsFromTheMessageLoopInTheOrderPosted) {
+    std::vector<std::string> ran;
+    factory.Post([&] { ran.push_back("first"); });
+    factory.Post([&] {
+        ran.push_back("second");
+        factory.Post([&] { ran.push_back("posted by the second"); });
+        throw std::runtime_error("no window");
+    });
+    factory.Post([&] { ran.push_back("third"); });
+    EXPECT_TRUE(ran.empty());
+    ASSERT_TRUE(RunMessageLoopUntil([&] { return ran.size() >= 4; }));
+    EXPECT_EQ(ran, (std::vector<std::string>{"first", "second", "third", "posted by the second"}));
+    ASSERT_EQ(diagnostics.Entries().size(), 1u);
+    EXPECT_EQ(diagnostics.Entries()[0].place, "Posted work");
+}
+
+TEST_F(Win32Timers, WorkStillWaitingWhenTheFactoryGoesIsDropped) {
+    bool ran = false;
+    {
+        Win32TimerFactory short_lived{diagnostics};
+        short_lived.Post([&] { ran = true; });
+    }
+    LetTimeForTicksPass();
+    EXPECT_FALSE(ran);
 }
 
 }  // namespace

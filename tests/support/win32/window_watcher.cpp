@@ -1,5 +1,6 @@
 #include "tests/support/win32/window_watcher.h"
 
+#include <algorithm>
 #include <chrono>
 #include <set>
 #include <utility>
@@ -43,6 +44,14 @@ std::vector<HWND> ChildrenOf(HWND window) {
     return children;
 }
 
+// A window's text as Windows keeps it, read without a message to the thread that owns the
+// window: that thread may be waiting for the watcher (to end it, or for a lock).
+std::wstring StoredTextOf(HWND window) {
+    std::wstring text(4096, L'\0');
+    text.resize(static_cast<std::size_t>(InternalGetWindowText(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 }  // namespace
 
 std::wstring WindowTextOf(HWND window) {
@@ -57,13 +66,17 @@ WindowWatcher::WindowWatcher(Meeting meet)
 WindowWatcher::~WindowWatcher() = default;  // the thread is asked to stop and joined
 
 void WindowWatcher::Watch(const std::stop_token& stop) {
-    std::set<HWND> met;
+    // By handle and title: a window that goes and the next one shown may get the same handle
+    // between two looks, and the next one is still a window the user has not met. The title is
+    // read without a message to the window's thread, which may be waiting for this one.
+    std::set<std::pair<HWND, std::wstring>> met;
     while (!stop.stop_requested()) {
-        const std::set<HWND> shown = ShownDialogs();
-        for (HWND dialog : shown) {
-            if (met.insert(dialog).second) meet_(dialog);
+        std::set<std::pair<HWND, std::wstring>> shown;
+        for (HWND dialog : ShownDialogs()) shown.emplace(dialog, StoredTextOf(dialog));
+        for (const auto& dialog : shown) {
+            if (met.insert(dialog).second) meet_(dialog.first);
         }
-        std::erase_if(met, [&](HWND dialog) { return !shown.contains(dialog); });  // a handle may come again
+        std::erase_if(met, [&](const auto& dialog) { return !shown.contains(dialog); });  // a handle may come again
         std::this_thread::sleep_for(LookEvery);
     }
 }
@@ -105,19 +118,38 @@ std::vector<std::wstring> ScreenUser::ClosedWindows() const {
     return closed_windows_;
 }
 
+void ScreenUser::WhenShown(std::wstring title, Task task) {
+    const std::lock_guard lock(mutex_);
+    tasks_.emplace_back(std::move(title), std::move(task));
+}
+
 void ScreenUser::Meet(HWND dialog) {
     if (IsProgressWindow(dialog)) return;
+    const std::wstring title = StoredTextOf(dialog);
+    Task task;
+    {
+        const std::lock_guard lock(mutex_);
+        const auto found = std::find_if(tasks_.begin(), tasks_.end(), [&title](const auto& entry) { return entry.first == title; });
+        if (found != tasks_.end()) {
+            task = std::move(found->second);
+            tasks_.erase(found);
+        }
+    }
+    if (task) {
+        task(dialog);
+        return;
+    }
     if (!IsMessageBox(dialog)) {
         {
             const std::lock_guard lock(mutex_);
-            closed_windows_.push_back(WindowTextOf(dialog));
+            closed_windows_.push_back(title);
         }
         PostMessageW(dialog, WM_CLOSE, 0, 0);
         return;
     }
-    ShownMessageBox box{WindowTextOf(dialog), {}};
+    ShownMessageBox box{title, {}};
     for (HWND child : ChildrenOf(dialog)) {
-        if (ClassOf(child) == L"Static") box.text += WindowTextOf(child);
+        if (ClassOf(child) == L"Static") box.text += StoredTextOf(child);
     }
     {
         const std::lock_guard lock(mutex_);

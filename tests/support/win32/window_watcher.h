@@ -50,10 +50,17 @@ bool IsMessageBox(HWND dialog);
 bool IsProgressWindow(HWND dialog);
 
 // The user at the screen: reads every message box and presses its OK button, and closes every
-// other dialog that waits for them with its close box (all but progress windows).
+// other dialog that waits for them with its close box (all but progress windows), unless told
+// what to do in a dialog of that title.
 class ScreenUser {
 public:
+    using Task = std::function<void(HWND dialog)>;
+
     ScreenUser();
+
+    // What the user does, on the watcher's thread, in the next dialog with this title, instead
+    // of closing it; the task closes it itself.
+    void WhenShown(std::wstring title, Task task);
 
     std::vector<ShownMessageBox> MessageBoxes() const;
     // The titles of the other dialogs, in the order they were closed.
@@ -65,6 +72,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<ShownMessageBox> message_boxes_;
     std::vector<std::wstring> closed_windows_;
+    std::vector<std::pair<std::wstring, Task>> tasks_;
     WindowWatcher watcher_;
 };
 
