@@ -8,6 +8,7 @@
 #include "bench/bench_support.h"
 #include "platform/codepage.h"
 #include "platform/mapi.h"
+#include "store/user_lists.h"
 #include "tools/sim/addin_session.h"
 
 namespace tarn::bench {
@@ -60,6 +61,22 @@ void QuitWithLargeLists(benchmark::State& state) {
     times.Report(state);
 }
 BENCHMARK(QuitWithLargeLists)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// One list of 100,000 entries written as the friends of sent mail are: the text made, written,
+// flushed to the disk and put in place of the old file.
+void SaveLargeList(benchmark::State& state) {
+    StateFolder folder;
+    WriteSyntheticLists(folder.Path(), 100000);
+    const auto lists = store::UserLists::CreateLists(folder.Path(), BenchDiagnostics());
+    PerItemTimes times;
+    int run = 0;
+    for (auto _ : state) {
+        lists->List(store::ListKind::FriendSenders).Add("friend" + std::to_string(++run) + "@example.org");
+        times.Time([&] { lists->SaveList(store::ListKind::FriendSenders); });
+    }
+    times.Report(state);
+}
+BENCHMARK(SaveLargeList)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarn::bench

@@ -46,6 +46,25 @@ void LoadUserFile(benchmark::State& state) {
 }
 BENCHMARK(LoadUserFile)->Iterations(10)->Unit(benchmark::kMillisecond);
 
+// What a save of those lessons costs (the file built whole, written, flushed to the disk and
+// put in place of the old one): what the close of Outlook pays when a lesson is still unsaved.
+void SaveUserFile(benchmark::State& state) {
+    rules::TaughtEngine engine;
+    engine.Load(TaughtFolder().Path());
+    const auto& texts = CorpusScreeningTexts();
+    PerItemTimes times;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        engine.Learn(texts[next++ % texts.size()] + " saved", true);
+        times.Time([&] {
+            if (!engine.SaveLessons()) state.SkipWithError("the lessons were not saved");
+        });
+    }
+    times.Report(state);
+    engine.Unload();
+}
+BENCHMARK(SaveUserFile)->Iterations(10)->Unit(benchmark::kMillisecond);
+
 void RateWithLessons(benchmark::State& state) {
     rules::TaughtEngine engine;
     engine.Load(TaughtFolder().Path());

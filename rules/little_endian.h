@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -11,12 +13,20 @@ namespace tarn::rules {
 // the processor, and the 64-bit FNV-1a checksum.
 inline void PutLittleEndian(std::vector<unsigned char>& out, std::size_t at, std::uint64_t value,
                             std::size_t bytes) noexcept {
-    for (std::size_t i = 0; i < bytes; ++i) out[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(out.data() + at, &value, bytes);  // the low bytes first already
+    } else {
+        for (std::size_t i = 0; i < bytes; ++i) out[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    }
 }
 
 inline std::uint64_t GetLittleEndian(std::span<const unsigned char> in, std::size_t at, std::size_t bytes) noexcept {
     std::uint64_t value = 0;
-    for (std::size_t i = 0; i < bytes; ++i) value |= std::uint64_t{in[at + i]} << (8 * i);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, in.data() + at, bytes);
+    } else {
+        for (std::size_t i = 0; i < bytes; ++i) value |= std::uint64_t{in[at + i]} << (8 * i);
+    }
     return value;
 }
 
