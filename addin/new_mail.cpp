@@ -92,7 +92,7 @@ void TTarnAddin::OnSentItemAdd(const host::ItemPtr& item) noexcept {
         if (!lists_ || item->Class() != host::item_class::Mail) return;
         auto& friends = lists_->List(store::ListKind::FriendSenders);
         const std::size_t before = friends.Count();
-        for (auto& address : screening::RecipientAddresses(*item)) friends.Add(std::move(address));
+        for (auto& address : screening::RecipientAddresses(*item, services_.diagnostics)) friends.Add(std::move(address));
         if (friends.Count() != before && writes_) writes_->Changed(WriteBehind::Change::FriendSenders);
     });
 }

@@ -134,7 +134,9 @@ void ProtectSentMail(const CommandContext& context, store::UserLists& lists, con
     const auto sent_items = sent->Items();
     const auto items = [&sent_items] { return sent_items; };
     const ScanKind kind{"ProtectSentMail", host::item_class::Mail, false, false,
-                        [](host::Item& mail) { return screening::RecipientAddresses(mail); }};
+                        [&context](host::Item& mail) {
+                            return screening::RecipientAddresses(mail, context.services.diagnostics);
+                        }};
     WalkThenWrite(context, lists, "ProtectSentMail (saving)", [&] {
         Walk(context, lists, items, u"Orvik: " + sent->Name() + u"= " + Number(sent_items->Count()), kind);
         platform::Contain(context.services.diagnostics, "ProtectSentMail (normalizing)", [&] { Normalize(lists); });

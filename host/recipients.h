@@ -13,6 +13,12 @@ public:
     // for an Exchange user the directory address, as PR_SENDER_EMAIL_ADDRESS shows senders.
     // Empty for a recipient that was never resolved to an address.
     virtual std::u16string Address() = 0;
+    // "AddressEntry.Type": "SMTP" for an Internet address, "EX" for a user inside the
+    // organization's Exchange; empty for a recipient never resolved to an address entry.
+    virtual std::u16string AddressType() = 0;
+    // The SMTP address the store keeps for an Exchange user: PR_SMTP_ADDRESS through the
+    // recipient's "PropertyAccessor" (Outlook 2007 and later). HostError where there is none.
+    virtual std::u16string SmtpAddress() = 0;
 };
 
 using RecipientPtr = std::shared_ptr<Recipient>;

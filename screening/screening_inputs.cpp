@@ -21,9 +21,9 @@ ScreeningInputs ReadScreeningInputs(host::Item& item, const MailItemView& view,
         // A charset that cannot be extracted is none: the message is screened without it.
         platform::Contain(diagnostics, "ExtractCharset", [&] { inputs.charset = ExtractCharset(headers); });
     }
-    std::string body = view.ReadHtmlBody(item);
-    if (body.empty()) body = view.ReadBody(item);
-    if (body.size() > BodyLimit) body.resize(BodyLimit);
+    // No more of a body is read than the text takes.
+    std::string body = view.ReadHtmlBody(item, BodyLimit);
+    if (body.empty()) body = view.ReadBody(item, BodyLimit);
     inputs.screening_text = std::move(headers);
     inputs.screening_text += body;
     return inputs;

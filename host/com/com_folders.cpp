@@ -69,4 +69,21 @@ RecipientPtr ComRecipients::Item(long index) {
 
 std::u16string ComRecipient::Address() { return Object().GetString(u"Address"); }
 
+// Recipient.AddressEntry (DISPID 0x79) and AddressEntry.Type (0x3002): JNA COMTypelibraries
+// outlook9 Recipient/AddressEntry, com4j's Outlook wrappers, Microsoft's wrapper classes.
+std::u16string ComRecipient::AddressType() {
+    const auto entry = Object().GetObjectOrNull(u"AddressEntry");
+    if (!entry) return {};
+    return AutomationObject(Shared(), entry, "AddressEntry").GetString(u"Type");
+}
+
+// Recipient.PropertyAccessor (0xFAFD, Outlook 2007 and later) and its GetProperty (0xFAFB)
+// with PR_SMTP_ADDRESS by its DASL name: Microsoft, "Obtain the E-mail Address of a Recipient"
+// (VBA and PIA versions); the same wrappers.
+std::u16string ComRecipient::SmtpAddress() {
+    constexpr std::u16string_view SmtpAddressProperty = u"http://schemas.microsoft.com/mapi/proptag/0x39FE001E";
+    const AutomationObject accessor(Shared(), Object().GetObject(u"PropertyAccessor"), "PropertyAccessor");
+    return accessor.Call(u"GetProperty", {Variant::String(std::u16string(SmtpAddressProperty))}).AsString();
+}
+
 }  // namespace tarn::host::com

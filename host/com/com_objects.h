@@ -142,6 +142,8 @@ class ComRecipient final : public host::Recipient, public ComObject {
 public:
     ComRecipient(ComSessionPtr session, platform::ComPtr<IDispatch> dispatch)
         : ComObject(std::move(session), std::move(dispatch), "Recipient") {}
+    std::u16string AddressType() override;
+    std::u16string SmtpAddress() override;
     std::u16string Address() override;
 };
 

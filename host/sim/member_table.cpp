@@ -106,6 +106,8 @@ constexpr auto kMembers = std::to_array<std::string_view>({
     "Panes.Count",
     "Panes.Item",
     "Recipient.Address",
+    "Recipient.AddressType",
+    "Recipient.SmtpAddress",
     "Recipients.Count",
     "Recipients.Item",
     "Selection.Count",

@@ -13,6 +13,7 @@
 #include "host/sim/sim_explorer.h"
 #include "host/sim/sim_folder.h"
 #include "host/sim/sim_inspector.h"
+#include "host/sim/sim_mapi.h"
 #include "host/sim/sim_namespace.h"
 
 namespace tarn::host::sim {
@@ -36,6 +37,8 @@ public:
     const std::shared_ptr<SimExplorers>& Explorers() const noexcept { return explorers_; }
     const std::shared_ptr<SimInspectors>& Inspectors() const noexcept { return inspectors_; }
     const std::shared_ptr<SimComAddIns>& ComAddIns() const noexcept { return com_add_ins_; }
+    // How the store hands out its messages' properties through MAPI.
+    const std::shared_ptr<SimStoreMapi>& StoreMapi() const noexcept { return store_mapi_; }
 
     unsigned long NextActivationStamp() noexcept { return ++activations_; }
     // Grows with every control deleted, so that tests can tell the order of deletions.
@@ -57,6 +60,7 @@ private:
     std::shared_ptr<SimExplorers> explorers_;
     std::shared_ptr<SimInspectors> inspectors_;
     std::shared_ptr<SimComAddIns> com_add_ins_;
+    std::shared_ptr<SimStoreMapi> store_mapi_ = SimStoreMapi::Default();
     unsigned long activations_ = 0;
     unsigned long deletions_ = 0;
 };

@@ -17,8 +17,8 @@ SimItem::SimItem(std::weak_ptr<SimHost> host, long item_class, ItemContent conte
 long SimItem::Class() { return Read("Class", class_); }
 
 std::shared_ptr<platform::MapiObject> SimItem::MAPIOBJECT() {
-    Guard("MAPIOBJECT");
-    return std::make_shared<SimMapiObject>(properties_, answers_message_);
+    const auto sim_host = Guard("MAPIOBJECT");
+    return std::make_shared<SimMapiObject>(properties_, sim_host->StoreMapi(), answers_message_);
 }
 
 std::shared_ptr<host::Recipients> SimItem::Recipients() {

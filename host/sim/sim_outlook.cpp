@@ -86,6 +86,28 @@ void SimOutlook::Activate(const std::shared_ptr<SimInspector>& inspector) {
     inspector->SetActivationStamp(host_->NextActivationStamp());
 }
 
+void SimOutlook::SetStringReadLimit(std::size_t bytes) { host_->StoreMapi()->string_read_limit = bytes; }
+
+platform::PropTag SimOutlook::StoreTag(const platform::NamedProperty& property) const {
+    const auto tag = host_->StoreMapi()->TagOf(property, platform::PropTypeString8);
+    if (!tag) throw std::invalid_argument("the store knows no such named property");
+    return *tag;
+}
+
+PropertyMap SimOutlook::ContactProperties(const std::vector<std::string>& addresses) const {
+    namespace named = platform::named_property;
+    constexpr platform::NamedProperty Addresses[] = {named::ContactEmail1, named::ContactEmail2, named::ContactEmail3};
+    // The tags one store happens to give the address properties (ids 0x8030, 0x80F6, 0x8032):
+    // here they are properties of another kind, as any other store's are.
+    constexpr platform::PropTag OtherStoresTags[] = {0x8030001E, 0x80F6001E, 0x8032001E};
+    PropertyMap properties;
+    for (const auto tag : OtherStoresTags) properties[tag] = "IPM.Contact";
+    for (std::size_t i = 0; i < addresses.size() && i < std::size(Addresses); ++i) {
+        properties[StoreTag(Addresses[i])] = addresses[i];
+    }
+    return properties;
+}
+
 void SimOutlook::Quit() {
     const auto inspectors = host_->Inspectors()->Elements();
     for (const auto& inspector : inspectors) Close(inspector);

@@ -85,6 +85,15 @@ public:
     // 2010 and later end the process, older ones call OnBeginShutdown and OnDisconnection.
     void Quit();
 
+    // How the store hands out properties through MAPI: strings in one piece up to this many
+    // bytes (longer ones only as a stream).
+    void SetStringReadLimit(std::size_t bytes);
+    // The tag this store gives a named property (PSETID_Address).
+    platform::PropTag StoreTag(const platform::NamedProperty& property) const;
+    // The properties of a contact with up to three e-mail addresses, at this store's tags of the
+    // address properties; the tags other stores give them hold text of Outlook's own.
+    PropertyMap ContactProperties(const std::vector<std::string>& addresses) const;
+
     // The COM add-in list. The entry is what Outlook hands the add-in it connects.
     std::shared_ptr<SimComAddIn> AddComAddIn(std::u16string prog_id);
     // False when no entry had that ProgID.

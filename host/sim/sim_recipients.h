@@ -13,6 +13,11 @@ class SimRecipient final : public host::Recipient, public SimObject {
 public:
     SimRecipient(std::weak_ptr<SimHost> host, RecipientEntry entry);
     std::u16string Address() override;
+    // None for a recipient never resolved (no address).
+    std::u16string AddressType() override;
+    // The SMTP address of an "EX" recipient, or its address of another type; HostError for an
+    // Exchange user the store keeps no SMTP address for, as Outlook's PropertyAccessor raises.
+    std::u16string SmtpAddress() override;
 
 private:
     RecipientEntry entry_;

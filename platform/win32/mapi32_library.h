@@ -35,8 +35,9 @@ private:
     IUnknown* object_;
 };
 
-// HrGetOneProp and MAPIFreeBuffer of MAPI32.DLL, resolved by name once, when the add-in
-// library loads. Without MAPI32.DLL or either entry point every read comes back empty.
+// The message's own IMAPIProp members (GetProps, OpenProperty, GetIDsFromNames) with
+// MAPIFreeBuffer of MAPI32.DLL, resolved by name once, when the add-in library loads, for what
+// the store allocates. Without MAPI32.DLL or that entry point every read comes back empty.
 class Mapi32Library final : public MapiLibrary {
 public:
     Mapi32Library();
@@ -44,15 +45,16 @@ public:
     Mapi32Library(const Mapi32Library&) = delete;
     Mapi32Library& operator=(const Mapi32Library&) = delete;
 
-    bool Loaded() const noexcept { return get_one_prop_ != nullptr && free_buffer_ != nullptr; }
-    std::optional<std::string> GetOneStringProp(MapiMessage& message, PropTag tag) override;
+    bool Loaded() const noexcept { return free_buffer_ != nullptr; }
+    StringPropRead GetOneStringProp(MapiMessage& message, PropTag tag) override;
+    std::optional<std::string> ReadStringPropStream(MapiMessage& message, PropTag tag, std::size_t limit) override;
+    std::optional<PropTag> NamedPropertyTag(MapiMessage& message, const NamedProperty& property,
+                                            std::uint16_t type) override;
 
 private:
-    using HrGetOnePropFn = HRESULT(STDAPICALLTYPE*)(LPMAPIPROP, ULONG, LPSPropValue*);
     using MapiFreeBufferFn = ULONG(STDAPICALLTYPE*)(LPVOID);
 
     HMODULE module_ = nullptr;
-    HrGetOnePropFn get_one_prop_ = nullptr;
     MapiFreeBufferFn free_buffer_ = nullptr;
 };
 

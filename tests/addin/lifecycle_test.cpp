@@ -42,7 +42,7 @@ TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndALaterOneShowsTheSplashThatClose
 
 TEST_F(Lifecycle, TheFirstStartMakesFriendsOfTheAddressBookAndTheSentMailOnce) {
     OpenMainWindow();
-    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "ann@example.com"}},
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({"ann@example.com"}),
                     host::item_class::Contact);
     host::sim::ItemContent sent;
     sent.recipients.push_back({u"Bob", u"Bob@Example.net"});
@@ -59,7 +59,7 @@ TEST_F(Lifecycle, TheFirstStartMakesFriendsOfTheAddressBookAndTheSentMailOnce) {
     EXPECT_EQ(registry.OpenKey(store::SettingsKeyPath, false)->Read("Load OL Addresses")->number, 0u);
 
     // The next start scans nothing.
-    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "eve@example.org"}},
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({"eve@example.org"}),
                     host::item_class::Contact);
     TTarnAddin again{services, dialogs, engine, faces, registration, dir.Path()};
     again.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);

@@ -233,6 +233,26 @@ TEST_F(SentMail, ARecipientWithoutAUsableAddressAddsNothing) {
     EXPECT_EQ(dir.Read("OKsenders.tarn"), "--++protected senders++--\r\nprize@dept.example\r\n");
 }
 
+// Colleagues inside the organization's Exchange: their SMTP addresses become friends, never
+// their directory addresses; one whose store keeps no SMTP address is left out and written down.
+TEST_F(SentMail, AnExchangeColleagueBecomesAFriendByTheSmtpAddress) {
+    using host::sim::RecipientEntry;
+    Send({RecipientEntry::Exchange(u"Maria", u"/o=Northwind/ou=Site/cn=Recipients/cn=maria", u"Maria@Northwind.example"),
+          RecipientEntry::Exchange(u"Old account", u"/o=Northwind/ou=Site/cn=Recipients/cn=old", u""),
+          {u"Directory only", u"/O=ORG/OU=SITE/CN=RECIPIENTS/CN=BOB"}},
+         "Maria");
+    EXPECT_THAT(Friends(), ElementsAre("--++protected senders++--", "maria@northwind.example"));
+    EXPECT_THAT(platform.DebugOutput().Calls(),
+                ElementsAre(HasSubstr("an Exchange user's SMTP address"), HasSubstr("an Exchange user's SMTP address")));
+    // The colleague's mail, with a directory address as sender, is a friend's.
+    const auto from_maria = Arrive({{tag::SenderAddressType, "EX"},
+                                    {tag::SenderEmailAddress, "/o=Northwind/ou=Site/cn=Recipients/cn=maria"},
+                                    {tag::SenderSmtpAddress, "maria@northwind.example"},
+                                    {tag::Subject, "budget"},
+                                    {tag::Body, "RATE=99"}});
+    EXPECT_TRUE(InInbox(from_maria));
+}
+
 TEST_F(SentMail, RecipientsThatCannotBeReadAddNothingAndAreWrittenDown) {
     outlook.Faults().Refuse("Recipients.Item");
     Send({{u"Ann", u"ann@example.com"}});

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(TodaysOutlook, TheStartShowsNothingAndLeavesTheFirstStartsWelcomeAndScansToTheMessageLoop) {
     OpenMainWindow();
-    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "ann@example.com"}},
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({"ann@example.com"}),
                     host::item_class::Contact);
     Pump();
     addin.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);

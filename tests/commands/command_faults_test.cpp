@@ -31,7 +31,7 @@ struct Scene : CommandWorld {
         Keep(Mail(shown, "carol@example.org", "Lunch", "RATE=40"));
         Keep(outlook.AddItem(shown, {{tag::Subject, "Meeting"}}, host::item_class::Appointment));
         Keep(Mail(outlook.Inbox(), "dave@example.net", "Hello", "RATE=0"));
-        Keep(outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "eve@example.com"}},
+        Keep(outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({"eve@example.com"}),
                              host::item_class::Contact));
         host::sim::ItemContent sent;
         sent.properties = {{tag::Subject, "sent"}, {tag::DisplayTo, "frank@example.com"}};

@@ -17,7 +17,7 @@ protected:
     std::vector<std::string> Friends() { return lists->List(ListKind::FriendSenders).Entries(); }
     std::string FriendsFile() { return dir.Read("OKsenders.tarn"); }
     void Contact(std::string address) {
-        outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, std::move(address)}},
+        outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({std::move(address)}),
                         host::item_class::Contact);
     }
     void Sent(std::vector<std::u16string> addresses) {
@@ -31,7 +31,7 @@ protected:
 TEST_F(FriendScans, TheAddressBookGivesItsAddressesAndTheFileIsWrittenAtOnce) {
     Contact("ann@example.com");
     Contact("");  // a contact without an address adds nothing
-    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, "list@example.com"}},
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({"list@example.com"}),
                     host::item_class::Mail);
     Contact("Bob@Example.net");
     ScanContacts(Context(), *lists);
@@ -64,16 +64,21 @@ TEST_F(FriendScans, PausedTheSentMailIsNotScanned) {
 
 TEST_F(FriendScans, TheShownFolderGivesItsSendersOnceHoweverOftenItIsScanned) {
     Mail(outlook.Inbox(), "Ann <ANN@example.com>", "one");
-    Mail(outlook.Inbox(), "/O=ORG/OU=SITE/CN=RECIPIENTS/CN=BOB", "an internal sender");
+    // Colleagues inside an Exchange organization: by the SMTP address the store keeps beside
+    // the directory address, or not at all; a directory address is never a friend.
+    Mail(outlook.Inbox(), "/O=ORG/OU=SITE/CN=RECIPIENTS/CN=BOB", "an internal sender without an SMTP address");
+    outlook.AddItem(outlook.Inbox(), {{tag::SenderAddressType, "EX"},
+                                      {tag::SenderEmailAddress, "/o=Org/ou=Site/cn=Recipients/cn=carol"},
+                                      {tag::SenderSmtpAddress, "Carol@Org.example"},
+                                      {tag::Subject, "an internal sender"}});
     Mail(outlook.Inbox(), "ann@example.com", "two");
     ProtectCurrentFolder(Context(), *lists);
     const auto first = Friends();
     // In the order of the user's locale, which Windows and Linux sort punctuation differently in.
-    EXPECT_THAT(first, UnorderedElementsAre("--++protected senders++--", "/O=ORG/OU=SITE/CN=RECIPIENTS/CN=BOB",
-                                            "ann@example.com"));
+    EXPECT_THAT(first, UnorderedElementsAre("--++protected senders++--", "ann@example.com", "carol@org.example"));
     ProtectCurrentFolder(Context(), *lists);
     EXPECT_EQ(Friends(), first);
-    EXPECT_EQ(Window().title, u"Orvik: Inbox= 3");
+    EXPECT_EQ(Window().title, u"Orvik: Inbox= 4");
 }
 
 TEST_F(FriendScans, AFolderOfOtherItemsIsNotScanned) {

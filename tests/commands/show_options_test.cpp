@@ -32,7 +32,7 @@ protected:
     }
     std::string File(ListKind kind) { return dir.Read(std::string(store::DefinitionOf(kind).file_name)); }
     void Contact(std::string address) {
-        outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), {{tag::ContactEmail1, std::move(address)}},
+        outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({std::move(address)}),
                         host::item_class::Contact);
     }
 

@@ -11,6 +11,7 @@
 #include "host/host_error.h"
 #include "host/sim/sim_outlook.h"
 #include "platform/win32/mapi32_library.h"
+#include "screening/mail_item_view.h"
 #include "tests/outlook/outlook_server.h"
 #include "tests/support/recorded_diagnostics.h"
 
@@ -40,8 +41,8 @@ TEST_F(ThroughCom, ItemsAreReadThroughMapiAndMovedToAFolderMadeForThem) {
     platform::Mapi32Library mapi;
     const auto message = item->MAPIOBJECT()->QueryMessage();
     ASSERT_NE(message, nullptr);
-    EXPECT_EQ(mapi.GetOneStringProp(*message, tag::Subject), "Quarterly figures");
-    EXPECT_EQ(mapi.GetOneStringProp(*message, tag::Body), std::nullopt);  // the item has none
+    EXPECT_EQ(mapi.GetOneStringProp(*message, tag::Subject).text, "Quarterly figures");
+    EXPECT_EQ(mapi.GetOneStringProp(*message, tag::Body).outcome, platform::StringPropRead::Outcome::Missing);
     item->Move(*quarantine);
     EXPECT_EQ(Inbox()->Items()->Count(), 0);
     EXPECT_EQ(Inbox()->Folders()->Item(u"quarantine")->Items()->Count(), 1);
@@ -131,6 +132,25 @@ TEST_F(ThroughCom, AClickReachesEveryControlWithTheTagAndBringsTheControlUsed) {
     sim.Click(second->Bars()->FindControl(host::ControlType::Button, u"mine"));
     sim.PumpEvents();
     EXPECT_EQ(heard, (std::vector<std::u16string>{u"second", u"second"}));
+}
+
+// The stand-in's store hands out long strings only as a stream and named properties under
+// identifiers of its own, as stores do; the add-in's MAPI reads follow through real MAPI32.
+TEST_F(ThroughCom, LongPropertiesAndNamedPropertiesAreReadAsAStoreHandsThemOut) {
+    const std::string body = "<html>" + std::string(40 * 1024, 'x') + " lottery</html>";
+    sim.AddItem(sim.Inbox(), {{tag::BodyHtml, body}, {tag::Subject, "Newsletter"}});
+    sim.AddItem(sim.DefaultFolder(host::DefaultFolder::Contacts), sim.ContactProperties({"ann@example.com"}),
+                host::item_class::Contact);
+    platform::Mapi32Library mapi;
+    screening::MailItemView view(mapi);
+    const auto item = Inbox()->Items()->Item(1);
+    EXPECT_EQ(mapi.GetOneStringProp(*item->MAPIOBJECT()->QueryMessage(), tag::BodyHtml).outcome,
+              platform::StringPropRead::Outcome::TooBig);
+    EXPECT_EQ(view.ReadHtmlBody(*item), body);
+    EXPECT_EQ(view.ReadSubject(*item), "Newsletter");
+    const auto contact =
+        application->GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::Contacts)->Items()->Item(1);
+    EXPECT_EQ(view.ReadContactAddress(*contact), u"ann@example.com");
 }
 
 // Office's three kinds of control answer one member name with different DISPIDs (a combo box's

@@ -90,14 +90,35 @@ void Indexed(ServedObject& served, const std::shared_ptr<Collection>& collection
     });
 }
 
-ComPtr<ServedObject> ServeRecipients(const std::shared_ptr<host::Recipients>& recipients) {
-    return Serve(recipients, [](ServedObject& served, const auto& object) {
-        Indexed(served, object, [](const host::RecipientPtr& recipient) {
-            return Serve(recipient, [](ServedObject& one, const auto& held) {
-                one.Define(u"Address", [held](const Arguments&) { return Variant::String(held->Address()); });
+// A recipient as Outlook serves it: its address, its AddressEntry (Nothing while unresolved)
+// with the address type, and a PropertyAccessor that reads PR_SMTP_ADDRESS by its DASL name,
+// raising for a property the store does not hold, as Outlook's does.
+ComPtr<ServedObject> ServeRecipient(const host::RecipientPtr& recipient) {
+    return Serve(recipient, [](ServedObject& one, const host::RecipientPtr& held) {
+        one.Define(u"Address", [held](const Arguments&) { return Variant::String(held->Address()); });
+        one.Define(u"AddressEntry", [held](const Arguments&) {
+            const std::u16string type = held->AddressType();
+            if (type.empty()) return Variant::Dispatch(nullptr);
+            auto entry = MakeServed();
+            entry->Define(u"Type", [type](const Arguments&) { return Variant::String(type); });
+            entry->Define(u"Address", [held](const Arguments&) { return Variant::String(held->Address()); });
+            return Variant::Dispatch(entry.Get());
+        });
+        one.Define(u"PropertyAccessor", [held](const Arguments&) {
+            auto accessor = MakeServed();
+            accessor->Define(u"GetProperty", [held](const Arguments& arguments) {
+                if (Required(arguments, 0).AsString() != u"http://schemas.microsoft.com/mapi/proptag/0x39FE001E") {
+                    throw std::invalid_argument("the property is unknown or cannot be found");
+                }
+                return Variant::String(held->SmtpAddress());
             });
+            return Variant::Dispatch(accessor.Get());
         });
     });
+}
+
+ComPtr<ServedObject> ServeRecipients(const std::shared_ptr<host::Recipients>& recipients) {
+    return Serve(recipients, [](ServedObject& served, const auto& object) { Indexed(served, object, ServeRecipient); });
 }
 
 ComPtr<ServedObject> ServeItem(const host::ItemPtr& item) {

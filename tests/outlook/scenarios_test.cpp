@@ -23,6 +23,7 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 using ::testing::Truly;
 using host::sim::SimCommandBar;
@@ -182,6 +183,22 @@ TEST_F(NewMail, SpamGoesToTheQuarantineAndHamStaysAsTheListsSay) {
     EXPECT_EQ(ham->Location(), outlook.Sim().Inbox());
 }
 
+// Most HTML newsletters and spam have bodies and header blocks larger than a store returns in
+// one piece: they are screened on their words all the same, read as streams.
+TEST_F(NewMail, ALargeBodyAndALargeHeaderBlockAreScreenedOnTheirWords) {
+    std::ofstream(installation->Folder() / "forbidden.tarn", std::ios::binary) << "--++forbidden++--\r\nlottery\r\n";
+    Connect();
+    auto in_body = Mail("news@letters.example", "Weekly news");
+    in_body[tag::BodyHtml] = "<html><body><p>You won the lottery</p>" + std::string(40 * 1024, ' ') + "</body></html>";
+    auto in_headers = Mail("news@letters.example", "Weekly news");
+    in_headers[tag::TransportMessageHeaders] =
+        "Content-Type: text/html\r\nX-Filler: " + std::string(20 * 1024, 'f') + "\r\nX-Campaign: lottery\r\n";
+    const auto quarantine = [&] { return outlook.Sim().Inbox()->Subfolders().Find(u"Quarantine"); };
+    EXPECT_EQ(Arrive(in_body)->Location(), quarantine());
+    EXPECT_EQ(Arrive(in_headers)->Location(), quarantine());
+    EXPECT_EQ(Arrive(Mail("news@letters.example", "Weekly news"))->Location(), outlook.Sim().Inbox());
+}
+
 TEST_F(NewMail, AnOutlookCallThatFailsInsideTheEventStaysInsideTheAddIn) {
     Connect();
     outlook.Sim().Faults().Refuse("Item.MAPIOBJECT", 1);
@@ -275,6 +292,24 @@ TEST_F(Commands, AnalysingAFolderMovesItsSpamAndOpensTheFolderReport) {
     EXPECT_THAT(platform::Narrow(std::u16string(pages[0].begin(), pages[0].end())), HasSubstr("temp.htm"));
 }
 
+// A colleague inside the organization's Exchange is protected by the SMTP address the store
+// keeps beside the directory address; the directory address never reaches the list.
+TEST_F(Commands, AnExchangeColleagueIsProtectedByTheSmtpAddress) {
+    Connect();
+    auto from_colleague = Mail("/o=Northwind/ou=Exchange Administrative Group (FYDIBOHF23SPDLT)/cn=Recipients/cn=maria",
+                               "Budget");
+    from_colleague[tag::SenderAddressType] = "EX";
+    from_colleague[tag::SenderSmtpAddress] = "maria@northwind.example";
+    const auto message = Arrive(from_colleague);
+    outlook.Sim().Select(explorer, {message});
+    outlook.Pump();
+    outlook.Sim().Click(Button(explorer, u"btnGreenFace"));
+    outlook.Pump();
+    const std::string friends = installation->ReadFile("OKsenders.tarn");
+    EXPECT_THAT(friends, HasSubstr("\r\nmaria@northwind.example\r\n"));
+    EXPECT_THAT(friends, Not(HasSubstr("/o=")));
+}
+
 TEST_F(Commands, AFoeIsBannedAndItsMessagesLeaveTheShownFolder) {
     Connect();
     const auto selected = Arrive(Mail("news@shop.example", "Weekly deals"));
@@ -301,7 +336,7 @@ TEST_F(Commands, ProtectingAFolderMakesFriendsOfItsSenders) {
 
 TEST_F(Commands, TheFirstStartMakesFriendsOfTheContactsAndTheSentMail) {
     outlook.Sim().AddItem(outlook.Sim().DefaultFolder(host::DefaultFolder::Contacts),
-                          {{tag::ContactEmail1, "carol@example.org"}}, host::item_class::Contact);
+                          outlook.Sim().ContactProperties({"carol@example.org"}), host::item_class::Contact);
     host::sim::ItemContent sent;
     sent.recipients.push_back({u"Dave", u"Dave@Example.org"});
     outlook.Sim().AddMail(outlook.Sim().DefaultFolder(host::DefaultFolder::SentMail), sent);

@@ -64,15 +64,52 @@ TEST_F(MailItemViewTest, ARefusedMapiObjectReadReachesTheCaller) {
     EXPECT_EQ(view.ReadSubject(*item), "x");
 }
 
-TEST_F(MailItemViewTest, AContactAddressIsTheFirstOfItsThreeAddressProperties) {
-    const auto both = Deliver({{tag::ContactEmail2, "second@example.com"}, {tag::ContactEmail3, "third@example.com"}},
+// The address properties are named properties: each store gives them tags of its own, and the
+// tags another store gives them hold something else here.
+TEST_F(MailItemViewTest, AContactAddressIsTheFirstOfItsThreeAddressPropertiesAtTheStoresOwnTags) {
+    namespace named = platform::named_property;
+    const auto both = Deliver({{outlook.StoreTag(named::ContactEmail2), "second@example.com"},
+                               {outlook.StoreTag(named::ContactEmail3), "third@example.com"}},
                               host::item_class::Contact);
     EXPECT_EQ(view.ReadContactAddress(*both), u"second@example.com");
-    const auto first = Deliver({{tag::ContactEmail1, "J\xFCrgen@example.de"}, {tag::ContactEmail3, "x@example.com"}},
-                               host::item_class::Contact);
+    const auto first = Deliver(outlook.ContactProperties({"J\xFCrgen@example.de", "", "x@example.com"}), host::item_class::Contact);
     EXPECT_EQ(view.ReadContactAddress(*first), u"J\u00FCrgen@example.de");
-    const auto none = Deliver({{tag::Subject, "no address"}}, host::item_class::Contact);
+    const auto none = Deliver({{tag::Subject, "no address"}, {0x8030001E, "not an address property here"}},
+                              host::item_class::Contact);
     EXPECT_EQ(view.ReadContactAddress(*none), u"");
+}
+
+// A store hands over strings only up to a size of its own in one piece; a longer one is read
+// as a stream, up to what the reader asks for.
+TEST_F(MailItemViewTest, PropertiesLargerThanTheStoreReturnsInOnePieceAreReadAsAStream) {
+    const std::string body = "<html><body>" + std::string(40 * 1024, 'x') + " lottery winner</body></html>";
+    const std::string headers = "Received: from a\r\n" + std::string(20 * 1024, 'h') + "\r\nX-Word: prize\r\n";
+    const auto item = Deliver({{tag::BodyHtml, body}, {tag::TransportMessageHeaders, headers}, {tag::Subject, "Hi"}});
+    EXPECT_EQ(view.ReadHtmlBody(*item), body);
+    EXPECT_EQ(view.ReadTransportHeaders(*item), headers);
+    EXPECT_EQ(view.ReadHtmlBody(*item, 12), "<html><body>");
+    EXPECT_EQ(view.ReadSubject(*item), "Hi");
+    outlook.SetStringReadLimit(4);
+    EXPECT_EQ(view.ReadSubject(*item), "Hi");  // small enough still
+    EXPECT_EQ(view.ReadItemProperty(*item, tag::Subject, 1), "H");
+}
+
+// Inside an Exchange organization the store knows a sender by a directory address; the view
+// gives the SMTP address kept beside it, or none at all.
+TEST_F(MailItemViewTest, AnExchangeSenderIsReadByTheSmtpAddressBesideTheDirectoryAddress) {
+    const std::string directory = "/o=Northwind/ou=Exchange Administrative Group (FYDIBOHF23SPDLT)/cn=Recipients/cn=maria";
+    const auto with_smtp = Deliver({{tag::SenderAddressType, "EX"},
+                                    {tag::SenderEmailAddress, directory},
+                                    {tag::SenderSmtpAddress, "maria@northwind.example"}});
+    EXPECT_EQ(view.ReadSenderAddress(*with_smtp), "maria@northwind.example");
+    const auto without = Deliver({{tag::SenderAddressType, "EX"}, {tag::SenderEmailAddress, directory}});
+    EXPECT_EQ(view.ReadSenderAddress(*without), "");
+    const auto untyped = Deliver({{tag::SenderEmailAddress, "/O=ORG/OU=SITE/CN=RECIPIENTS/CN=BOB"}});
+    EXPECT_EQ(view.ReadSenderAddress(*untyped), "");
+    const auto internet = Deliver({{tag::SenderAddressType, "SMTP"}, {tag::SenderEmailAddress, "ann@example.com"}});
+    EXPECT_EQ(view.ReadSenderAddress(*internet), "ann@example.com");
+    EXPECT_TRUE(IsDirectoryAddress("/o=x"));
+    EXPECT_FALSE(IsDirectoryAddress("o=x@example.com"));
 }
 
 }  // namespace

@@ -217,13 +217,9 @@ void AddinSession::Keep(const std::shared_ptr<host::sim::SimFolder>& folder, hos
 }
 
 void AddinSession::KeepContact(const std::vector<std::string>& addresses) {
-    constexpr platform::PropTag AddressTags[] = {platform::prop_tag::ContactEmail1, platform::prop_tag::ContactEmail2,
-                                                 platform::prop_tag::ContactEmail3};
-    host::sim::PropertyMap properties;
-    for (std::size_t i = 0; i < addresses.size() && i < std::size(AddressTags); ++i) {
-        properties[AddressTags[i]] = platform::Utf8ToAnsi(addresses[i]);
-    }
-    outlook_.AddItem(outlook_.DefaultFolder(host::DefaultFolder::Contacts), std::move(properties),
+    std::vector<std::string> stored;
+    for (const auto& address : addresses) stored.push_back(platform::Utf8ToAnsi(address));
+    outlook_.AddItem(outlook_.DefaultFolder(host::DefaultFolder::Contacts), outlook_.ContactProperties(stored),
                      host::item_class::Contact);
     outlook_.PumpEvents();
 }
