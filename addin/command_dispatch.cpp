@@ -6,6 +6,7 @@
 #include "commands/friend_scans.h"
 #include "commands/mark_senders.h"
 #include "commands/show_options.h"
+#include "addin/addin_identity.h"
 #include "dialogs/about_window.h"
 
 namespace tarn::addin {
@@ -22,8 +23,25 @@ void TTarnAddin::RequireLists() const {
     if (!lists_) throw std::logic_error("the word and sender lists were not loaded at start-up");
 }
 
+// A command pumps Outlook's messages while it works (its progress window, its dialogs), so a
+// click can come in the middle of one: a second command run inside the first would walk and
+// move the same items while the first still counts on them. It is refused with a message.
 void TTarnAddin::ControlClick(const std::u16string& tag, const host::CommandBarControlPtr&) {
     splash_.reset();  // the user is at work: the splash goes
+    if (command_running_) {
+        services_.message_boxes.Show(captions_[store::Caption::sStillBusy], std::u16string(FriendlyName),
+                                     platform::MessageBoxKind::Information);
+        return;
+    }
+    command_running_ = true;
+    const struct Finished {
+        bool& running;
+        ~Finished() { running = false; }
+    } finished{command_running_};
+    RunCommand(tag);
+}
+
+void TTarnAddin::RunCommand(const std::u16string& tag) {
     if (tag == u"btnAbout") {
         dialogs::ShowAbout(dialogs_, services_.shell, services_.locale, directory_, captions_.CharSet(),
                            engine_.Getversionnumber());

@@ -122,6 +122,8 @@ private:
     void OnNewInspector(const host::InspectorPtr& inspector) noexcept;
     void AddMessageWindowToolbar(const host::InspectorPtr& inspector);
     void ShowHelp();
+    // The command of a button's tag; ControlClick runs one at a time.
+    void RunCommand(const std::u16string& tag);
     commands::CommandContext CommandContext();
     // The lists are loaded at start-up; a command that needs them fails without them.
     void RequireLists() const;
@@ -153,6 +155,7 @@ private:
     // Outlook's closing was met (its last main window closed, or Quit): once is enough, until
     // a main window opens again.
     bool written_before_exit_ = false;
+    bool command_running_ = false;
     host::Subscription explorers_hook_;
     host::Subscription inspectors_hook_;
     // The main windows followed; absent until start-up reaches the window hooks.

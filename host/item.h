@@ -19,8 +19,10 @@ public:
     virtual long Class() = 0;
     // "MAPIOBJECT": the underlying Extended MAPI object.
     virtual std::shared_ptr<platform::MapiObject> MAPIOBJECT() = 0;
-    // "Move": the item leaves its folder and joins the destination.
-    virtual void Move(Folder& destination) = 0;
+    // "Move": the item leaves its folder and joins the destination. Gives the moved item, the one
+    // to use from then on: in an Exchange store the moved item is a new object with a new entry
+    // ID, and this one's members may fail.
+    virtual std::shared_ptr<Item> Move(Folder& destination) = 0;
     // "Delete": the item goes to Deleted Items (or is removed when it is already there).
     virtual void Delete() = 0;
     // "Recipients": whom a mail item is addressed to (an empty collection for other items).

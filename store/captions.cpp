@@ -37,6 +37,7 @@ constexpr std::array<CaptionDefinition, CaptionCount> Definitions = {{
     {"sTarnanalyzing", "message(s) will be analyzed"},
     {"sNowmovingSPAM", "Now moving SPAM to Quarantine folder"},
     {"rdMovetoQuarantine", "Quarantine folder"},
+    {"sStillBusy", "Orvik' Tarn! is still at work on the last command. Please try again when it has finished."},
 }};
 
 constexpr std::string_view CharSetKey = "sCharSet";

@@ -39,9 +39,10 @@ enum class Caption {
     sTarnanalyzing,
     sNowmovingSPAM,
     rdMovetoQuarantine,
+    sStillBusy,
 };
 
-inline constexpr std::size_t CaptionCount = static_cast<std::size_t>(Caption::rdMovetoQuarantine) + 1;
+inline constexpr std::size_t CaptionCount = static_cast<std::size_t>(Caption::sStillBusy) + 1;
 
 struct CaptionDefinition {
     std::string_view key;

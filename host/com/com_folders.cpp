@@ -49,10 +49,11 @@ std::shared_ptr<platform::MapiObject> ComItem::MAPIOBJECT() {
     return std::make_shared<platform::Mapi32Object>(unknown.Detach());
 }
 
-void ComItem::Move(host::Folder& destination) {
+ItemPtr ComItem::Move(host::Folder& destination) {
     const auto* folder = dynamic_cast<const ComFolder*>(&destination);
     if (folder == nullptr) throw HostError("Item.Move", "the destination is not one of Outlook's folders");
-    Object().Call(u"Move", {Variant::Dispatch(folder->Automation().Dispatch())});
+    // MailItem.Move (DISPID 0xF034) gives the moved item.
+    return Wrap<ComItem>(Shared(), Object().Call(u"Move", {Variant::Dispatch(folder->Automation().Dispatch())}).AsDispatch());
 }
 
 void ComItem::Delete() { Object().Call(u"Delete"); }

@@ -125,7 +125,7 @@ public:
         : ComObject(std::move(session), std::move(dispatch), "Item") {}
     long Class() override;
     std::shared_ptr<platform::MapiObject> MAPIOBJECT() override;
-    void Move(host::Folder& destination) override;
+    ItemPtr Move(host::Folder& destination) override;
     void Delete() override;
     std::shared_ptr<host::Recipients> Recipients() override;
 };

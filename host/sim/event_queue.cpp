@@ -4,7 +4,10 @@
 
 namespace tarn::host::sim {
 
-void EventQueue::Post(std::function<void()> event) { queue_.push_back(std::move(event)); }
+void EventQueue::Post(std::function<void()> event) {
+    queue_.push_back(std::move(event));
+    if (on_posted_) on_posted_();
+}
 
 long EventQueue::Pump() {
     const long before = dispatched_;

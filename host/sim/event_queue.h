@@ -21,8 +21,14 @@ public:
 
     std::size_t Pending() const noexcept { return queue_.size(); }
 
+    // Told whenever an event is queued, so that a message loop of the host's own can deliver it
+    // (the stand-in Outlook posts itself a window message, which whatever loop runs then
+    // dispatches: the add-in's own pump inside a long command too).
+    void OnPosted(std::function<void()> listener) { on_posted_ = std::move(listener); }
+
 private:
     std::deque<std::function<void()>> queue_;
+    std::function<void()> on_posted_;
     long dispatched_ = 0;
 };
 

@@ -14,34 +14,72 @@ SimItem::SimItem(std::weak_ptr<SimHost> host, long item_class, ItemContent conte
       properties_(std::make_shared<const PropertyMap>(std::move(content.properties))),
       recipients_(std::move(content.recipients)) {}
 
-long SimItem::Class() { return Read("Class", class_); }
+std::shared_ptr<SimHost> SimItem::GuardLive(std::string_view member) {
+    auto sim_host = Guard(member);
+    if (moved_to_) Fail(member, "the item has been moved or deleted (a moved item is a new object)");
+    return sim_host;
+}
+
+const SimItem& SimItem::Current() const noexcept {
+    const SimItem* item = this;
+    while (item->moved_to_) item = item->moved_to_.get();
+    return *item;
+}
+
+std::shared_ptr<SimItem> SimItem::Latest() noexcept {
+    auto item = shared_from_this();
+    while (item->moved_to_) item = item->moved_to_;
+    return item;
+}
+
+void SimItem::SetAnswersMessage(bool answers) noexcept { Latest()->answers_message_ = answers; }
+
+long SimItem::Class() {
+    GuardLive("Class");
+    return class_;
+}
 
 std::shared_ptr<platform::MapiObject> SimItem::MAPIOBJECT() {
-    const auto sim_host = Guard("MAPIOBJECT");
+    const auto sim_host = GuardLive("MAPIOBJECT");
     return std::make_shared<SimMapiObject>(properties_, sim_host->StoreMapi(), answers_message_);
 }
 
 std::shared_ptr<host::Recipients> SimItem::Recipients() {
-    Guard("Recipients");
+    GuardLive("Recipients");
     return std::make_shared<SimRecipients>(HostLink(), recipients_);
 }
 
-void SimItem::Move(host::Folder& destination) {
-    Guard("Move");
-    RequireLocation("Move");
+host::ItemPtr SimItem::Move(host::Folder& destination) {
+    GuardLive("Move");
+    const auto source = RequireLocation("Move");
     auto* folder = dynamic_cast<SimFolder*>(&destination);
     if (folder == nullptr) Fail("Move", "the destination is not a folder of the test host");
-    PlaceIn(folder->shared_from_this());
+    const auto target = folder->shared_from_this();
+    if (source == target) {
+        PlaceIn(target);
+        return shared_from_this();
+    }
+    auto moved = std::make_shared<SimItem>(HostLink(), class_, ItemContent{*properties_, recipients_});
+    moved->answers_message_ = answers_message_;
+    source->StoredItems().Erase(*this);
+    location_.reset();
+    moved_to_ = moved;
+    moved->PlaceIn(target);
+    return moved;
 }
 
 void SimItem::Delete() {
-    const auto sim_host = Guard("Delete");
+    const auto sim_host = GuardLive("Delete");
     const auto source = RequireLocation("Delete");
     const auto deleted_items = sim_host->DefaultFolder(host::DefaultFolder::DeletedItems);
     PlaceIn(source == deleted_items ? nullptr : deleted_items);
 }
 
 void SimItem::PlaceIn(const std::shared_ptr<SimFolder>& destination) {
+    if (moved_to_) {
+        Latest()->PlaceIn(destination);
+        return;
+    }
     const auto self = shared_from_this();  // leaving the folder may drop the last other holder
     const auto source = location_.lock();
     if (source && source == destination) {

@@ -61,6 +61,7 @@ void SimOutlook::SetCurrentFolder(const std::shared_ptr<SimExplorer>& explorer,
 }
 
 void SimOutlook::Select(const std::shared_ptr<SimExplorer>& explorer, std::vector<std::shared_ptr<SimItem>> items) {
+    for (auto& item : items) item = item->Latest();  // the user selects the item as it is now
     explorer->Select(std::move(items));
 }
 
@@ -68,7 +69,7 @@ void SimOutlook::Close(const std::shared_ptr<SimExplorer>& explorer) { host_->Ex
 
 std::shared_ptr<SimInspector> SimOutlook::OpenInspector(const std::shared_ptr<SimItem>& item, InspectorSetup setup) {
     auto bars = setup.has_command_bars ? MakeInspectorCommandBars(host_) : nullptr;
-    auto inspector = std::make_shared<SimInspector>(host_, item, std::move(setup), std::move(bars));
+    auto inspector = std::make_shared<SimInspector>(host_, item->Latest(), std::move(setup), std::move(bars));
     host_->Inspectors()->Open(inspector);
     Activate(inspector);
     return inspector;
@@ -140,6 +141,8 @@ long SimOutlook::PumpEvents() {
     const auto host = host_;  // keeps the queue alive should an event destroy this SimOutlook
     return host->Events().Pump();
 }
+
+void SimOutlook::OnEventPosted(std::function<void()> listener) { host_->Events().OnPosted(std::move(listener)); }
 
 std::size_t SimOutlook::PendingEvents() const { return host_->Events().Pending(); }
 

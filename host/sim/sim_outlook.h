@@ -110,6 +110,8 @@ public:
     // order until none is left, re-entrantly, and returns how many ran.
     void Post(std::function<void()> event);
     long PumpEvents();
+    // Told whenever an event is queued (see EventQueue::OnPosted).
+    void OnEventPosted(std::function<void()> listener);
     std::size_t PendingEvents() const;
 
     // Host-wide refusals by "Kind.Member", how often each member was called so far (refused

@@ -30,7 +30,7 @@ protected:
     }
     std::string LengthOf(const std::shared_ptr<host::sim::SimItem>& item) {
         return std::to_string(
-            screening::ReadScreeningInputs(*item, view, services.diagnostics).screening_text.size());
+            screening::ReadScreeningInputs(*item->Latest(), view, services.diagnostics).screening_text.size());
     }
     std::string lessons_seen_ = engine.AnalyzeThisSpit("LESSONS").text;
     std::vector<std::string> Entries(ListKind kind) { return lists->List(kind).Entries(); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "host/host_error.h"
 #include "sim_fixture.h"
 
 namespace tarn::host::sim {
@@ -59,12 +60,18 @@ TEST_F(MapiView, ANamedPropertyIsFoundByItsNameInTheStoresOwnMap) {
               std::nullopt);
 }
 
-TEST_F(MapiView, PropertiesStayReadableAfterAMove) {
+// As in an Exchange store, the moved item is a new object: the old reference refuses its
+// members, while a MAPI object taken before the move still reads.
+TEST_F(MapiView, AMovedItemIsReadThroughTheItemMoveGave) {
     const auto quarantine = outlook.AddFolder(outlook.Inbox(), u"Quarantine");
     const auto object = item->MAPIOBJECT();
-    item->Move(*quarantine);
+    const auto moved = item->Move(*quarantine);
     EXPECT_EQ(mapi.GetOneStringProp(*object->QueryMessage(), Subject), Read("Offer"));
-    EXPECT_EQ(mapi.GetOneStringProp(*item->MAPIOBJECT()->QueryMessage(), Subject), Read("Offer"));
+    EXPECT_EQ(mapi.GetOneStringProp(*moved->MAPIOBJECT()->QueryMessage(), Subject), Read("Offer"));
+    EXPECT_THROW(item->MAPIOBJECT(), host::HostError);
+    EXPECT_THROW(item->Move(*outlook.Inbox()), host::HostError);
+    EXPECT_EQ(item->Location(), quarantine);  // the test host's own view follows it
+    EXPECT_EQ(item->Latest(), moved);
 }
 
 TEST_F(MapiView, AnItemThatDoesNotAnswerIMessageGivesNoMessage) {

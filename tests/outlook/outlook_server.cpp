@@ -128,9 +128,9 @@ ComPtr<ServedObject> ServeItem(const host::ItemPtr& item) {
             const auto message = ServeMapiObject(object->MAPIOBJECT());
             return Variant::Unknown(message.Get());
         });
+        // Move gives the moved item (JNA outlook9 _MailItem, Microsoft's MailItem.Move).
         served.Define(u"Move", [object](const Arguments& arguments) {
-            object->Move(*HostObjectAt<host::Folder>(arguments, 0));
-            return Variant();
+            return Object(ServeItem(object->Move(*HostObjectAt<host::Folder>(arguments, 0))));
         });
         served.Define(u"Delete", [object](const Arguments&) {
             object->Delete();

@@ -292,6 +292,59 @@ TEST_F(Commands, AnalysingAFolderMovesItsSpamAndOpensTheFolderReport) {
     EXPECT_THAT(platform::Narrow(std::u16string(pages[0].begin(), pages[0].end())), HasSubstr("temp.htm"));
 }
 
+// What the user does while a long command pumps Outlook's messages, played by a thread timer of
+// the test's own that the add-in's pump dispatches: mail arrives, and the user clicks again.
+struct WhileBusy {
+    StandIn* outlook = nullptr;
+    host::CommandBarControlPtr click;
+    std::vector<std::shared_ptr<host::sim::SimItem>> arrived;
+    int ticks = 0;
+};
+WhileBusy* while_busy = nullptr;
+
+void CALLBACK WhileBusyTick(HWND, UINT, UINT_PTR, DWORD) {
+    WhileBusy& busy = *while_busy;
+    ++busy.ticks;
+    if (busy.ticks == 3) busy.outlook->Sim().Click(busy.click);
+    if (busy.arrived.size() < 6) {
+        const bool spam = busy.arrived.size() % 2 == 0;
+        busy.arrived.push_back(busy.outlook->Sim().AddItem(
+            busy.outlook->Sim().Inbox(), Mail(spam ? "late@spam.example" : "friend@example.com", "arrived")));
+    }
+}
+
+TEST_F(Commands, MailAndASecondClickDuringAnAnalysisOfAThousandMessagesCostNoMessageAndNoSecondCommand) {
+    std::vector<std::shared_ptr<host::sim::SimItem>> kept;
+    for (int n = 0; n < 1000; ++n) {
+        kept.push_back(outlook.Sim().AddItem(outlook.Sim().Inbox(),
+                                             Mail(n % 3 == 0 ? "offers@spam.example" : "friend@example.com",
+                                                  "kept " + std::to_string(n))));
+    }
+    outlook.Pump();  // kept from before: the add-in does not listen yet
+    Connect();
+    WhileBusy busy{&outlook, Button(explorer, u"btnDoCurFold"), {}, 0};
+    while_busy = &busy;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &WhileBusyTick);
+    outlook.Sim().Click(Button(explorer, u"btnDoCurFold"));
+    outlook.Pump();
+    KillTimer(nullptr, timer);
+    while_busy = nullptr;
+    outlook.Pump();
+    ASSERT_GE(busy.ticks, 3) << "the analysis ended before the user could click again";
+
+    expected_message_boxes.push_back(
+        {L"Orvik' Tarn!", L"Orvik' Tarn! is still at work on the last command. Please try again when it has finished."});
+    const auto quarantine = outlook.Sim().Inbox()->Subfolders().Find(u"Quarantine");
+    for (std::size_t n = 0; n < kept.size(); ++n) {
+        EXPECT_EQ(kept[n]->Location(), n % 3 == 0 ? quarantine : outlook.Sim().Inbox()) << "kept message " << n;
+    }
+    for (std::size_t n = 0; n < busy.arrived.size(); ++n) {
+        EXPECT_EQ(busy.arrived[n]->Location(), n % 2 == 0 ? quarantine : outlook.Sim().Inbox()) << "arrived message " << n;
+    }
+    EXPECT_EQ(outlook.Sim().Inbox()->Items()->Count() + quarantine->Items()->Count(),
+              static_cast<long>(kept.size() + busy.arrived.size()));
+}
+
 // A colleague inside the organization's Exchange is protected by the SMTP address the store
 // keeps beside the directory address; the directory address never reaches the list.
 TEST_F(Commands, AnExchangeColleagueIsProtectedByTheSmtpAddress) {

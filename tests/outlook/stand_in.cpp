@@ -14,6 +14,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr CLSID CLSID_OutlookApplication = {0x0006F03A, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr const wchar_t* EventWindowClass = L"Tarn4OL stand-in Outlook events";
+constexpr UINT DeliverEvents = WM_APP + 7;
 
 std::chrono::microseconds Since(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
@@ -25,11 +27,43 @@ StandIn::StandIn(host::sim::OutlookVersion version)
     : sim_(version),
       application_(ServeApplication(sim_.Application())),
       entry_(sim_.AddComAddIn(std::u16string(addin::ProgId))),
-      served_entry_(ServeComAddIn(entry_)) {}
+      served_entry_(ServeComAddIn(entry_)) {
+    MakeEventWindow();
+}
 
 StandIn::~StandIn() {
     RevokeRunning();
     if (addin_) Exit();
+    sim_.OnEventPosted({});
+    DestroyWindow(event_window_);
+}
+
+void StandIn::MakeEventWindow() {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = &StandIn::EventWindowProcedure;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = EventWindowClass;
+    RegisterClassExW(&window_class);  // fails harmlessly when an earlier stand-in registered it
+    event_window_ = CreateWindowExW(0, EventWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(event_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    sim_.OnEventPosted([this] {
+        if (event_message_waiting_) return;
+        event_message_waiting_ = PostMessageW(event_window_, DeliverEvents, 0, 0) != FALSE;
+    });
+}
+
+LRESULT CALLBACK StandIn::EventWindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* stand_in = reinterpret_cast<StandIn*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message != DeliverEvents || stand_in == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+    stand_in->event_message_waiting_ = false;
+    try {
+        stand_in->sim_.PumpEvents();
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << "an event of the stand-in failed: " << error.what();
+    }
+    return 0;
 }
 
 AddinTimings StandIn::Connect() {

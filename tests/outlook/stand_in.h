@@ -66,6 +66,11 @@ private:
     // The process ends, as far as the add-in can tell: it hears nothing more, and Outlook's
     // entry lets go of its object.
     void LetGo();
+    // Outlook raises its events from its message loop: each queued event posts a message to a
+    // window of the stand-in's own, and whichever loop runs dispatches it (the add-in's own
+    // pump inside a long command, a modal dialog's loop, the test's Pump).
+    void MakeEventWindow();
+    static LRESULT CALLBACK EventWindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     test_support::ScreenUser user_;
     host::sim::SimOutlook sim_;
@@ -74,6 +79,8 @@ private:
     platform::ComPtr<ServedObject> served_entry_;
     platform::ComPtr<win::IDTExtensibility2> addin_;
     DWORD running_cookie_ = 0;
+    HWND event_window_ = nullptr;
+    bool event_message_waiting_ = false;
 };
 
 }  // namespace tarn::outlook
