@@ -7,14 +7,35 @@
 
 namespace tarn::addin {
 
-void TTarnAddin::BuildMainWindowToolbars() {
+void TTarnAddin::BuildMainWindowToolbars(const host::CommandBarsPtr& bars) {
+    if (!bars) return;
     bool created = false;
-    for (const auto bar : {GeneralBar, ToolsBar}) AddCommandBar(std::u16string(bar), created, host::BarPosition::Top, true);
+    for (const auto bar : {GeneralBar, ToolsBar}) AddCommandBarIn(bars, std::u16string(bar), created, host::BarPosition::Top, true);
     for (const auto& [bar, button] : MainWindowButtons) {
-        AddButton(std::u16string(bar), button.caption.In(captions_), std::u16string(button.tag),
-                  button.hint.In(captions_), button.bitmap, button.style, created, std::nullopt, nullptr,
-                  DefaultTransparentColour, true);
+        AddButtonIn(bars, std::u16string(bar), button.caption.In(captions_), std::u16string(button.tag),
+                    button.hint.In(captions_), button.bitmap, button.style, created, std::nullopt, nullptr,
+                    DefaultTransparentColour, true);
     }
+}
+
+// What waits for the user, or takes long, runs once Outlook's start has gone on. The first
+// start's welcome greets the user in the splash's place.
+void TTarnAddin::PostStartWork() {
+    if (settings_.load_ol_addresses) {
+        after_startup_.Post("Startup (first start)", [this] { FillFriendsAtFirstStart(); });
+    } else if (settings_.show_splash) {
+        after_startup_.Post("Startup (splash)", [this] { ShowSplash(); });
+    }
+}
+
+// Outlook started by another program has no main window: the toolbars and the work that waits
+// for the user come with the first one that opens.
+void TTarnAddin::OnFirstMainWindow(const host::ExplorerPtr& explorer) {
+    if (!waiting_for_main_window_) return;
+    waiting_for_main_window_ = false;
+    platform::Contain(services_.diagnostics, "Startup (toolbars of the first main window)",
+                      [&] { BuildMainWindowToolbars(explorer->CommandBars()); });
+    PostStartWork();
 }
 
 // The first start fills the friend senders from the address book and the sent mail, and
@@ -51,8 +72,10 @@ void TTarnAddin::Startup() {
     settings_.automatic_report = 0;
     settings_.reporting_interval = 1;
     settings_.protection_level = 3;
-    // Without an explorer there are no toolbars; a failure here ends start-up.
-    BuildMainWindowToolbars();
+    // Without a main window (Outlook started by another program) the toolbars wait for the
+    // first one; a failure here ends start-up.
+    waiting_for_main_window_ = OutlookApp().Explorers()->Count() < 1;
+    if (!waiting_for_main_window_) BuildMainWindowToolbars(OutlookApp().ActiveExplorer()->CommandBars());
 
     // Each guarded step that fails is abandoned, shown to no one but written to the
     // diagnostics log: without lists the commands that use them fail when used, without a
@@ -79,13 +102,7 @@ void TTarnAddin::Startup() {
     store::LoadSettings(services_.registry, settings_, diagnostics);
     SetupDiagnosticsLog();
 
-    // What waits for the user, or takes long, runs once Outlook's start has gone on. The first
-    // start's welcome greets the user in the splash's place.
-    if (settings_.load_ol_addresses) {
-        after_startup_.Post("Startup (first start)", [this] { FillFriendsAtFirstStart(); });
-    } else if (settings_.show_splash) {
-        after_startup_.Post("Startup (splash)", [this] { ShowSplash(); });
-    }
+    if (!waiting_for_main_window_) PostStartWork();
 
     report_timer_ = services_.timers.CreateTimer();
     SetupReportTimer();
@@ -99,6 +116,7 @@ void TTarnAddin::Startup() {
         const auto explorers = OutlookApp().Explorers();
         explorers_hook_ = explorers->OnNewExplorer([this](const host::ExplorerPtr& explorer) {
             platform::Contain(services_.diagnostics, "TrackExplorer", [&] { TrackExplorer(explorer); });
+            OnFirstMainWindow(explorer);
         });
         if (explorers->Count() >= 1) TrackExplorer(OutlookApp().ActiveExplorer());
     });

@@ -108,7 +108,9 @@ protected:
     void ControlClick(const std::u16string& tag, const host::CommandBarControlPtr& control) override;
 
 private:
-    void BuildMainWindowToolbars();
+    void BuildMainWindowToolbars(const host::CommandBarsPtr& bars);
+    void PostStartWork();
+    void OnFirstMainWindow(const host::ExplorerPtr& explorer);
     void StartWritingBehind();
     void ShowSplash();
     void FillFriendsAtFirstStart();
@@ -156,6 +158,8 @@ private:
     // a main window opens again.
     bool written_before_exit_ = false;
     bool command_running_ = false;
+    // Outlook started without a main window: its toolbars and the first start's work wait.
+    bool waiting_for_main_window_ = false;
     host::Subscription explorers_hook_;
     host::Subscription inspectors_hook_;
     // The main windows followed; absent until start-up reaches the window hooks.

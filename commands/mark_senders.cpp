@@ -42,12 +42,13 @@ void Teach(const CommandContext& context, host::Item& item, SenderVerdict verdic
     }
 }
 
-void MoveAll(const CommandContext& context, std::vector<host::ItemPtr>& slots, host::Folder& destination) {
-    for (auto& item : slots) {
-        if (!item) continue;
-        platform::Contain(context.services.diagnostics, "MarkSenders (moving)", [&] { item->Move(destination); });
-        item.reset();
-    }
+// The entry ID of the user's Sent Items, or empty when it cannot be read.
+std::u16string SentItemsId(const CommandContext& context) {
+    std::u16string id;
+    platform::Contain(context.services.diagnostics, "MarkSenders (Sent Items)", [&] {
+        id = context.application.GetNamespace(u"MAPI")->GetDefaultFolder(host::DefaultFolder::SentMail)->EntryID();
+    });
+    return id;
 }
 
 }  // namespace
@@ -66,19 +67,22 @@ void MarkSenders(const CommandContext& context, SenderVerdict verdict, store::Us
     const store::ListKind other = kinds.other;
     auto& diagnostics = context.services.diagnostics;
 
-    // Collect the selected mail items, last first, each in its place.
-    const long selected = selection->Count();
-    std::vector<host::ItemPtr> slots(static_cast<std::size_t>(selected));
-    for (long index = selected; index >= 1; --index) {
-        const auto item = selection->Item(index);
-        if (item->Class() == host::item_class::Mail) slots[static_cast<std::size_t>(index - 1)] = item;
-    }
+    // In a conversation view the selection may hold the user's own sent messages: their sender
+    // is the user, never a friend to add nor a foe to ban, and they stay where they are.
+    const std::u16string sent_items = SentItemsId(context);
 
-    // Mark their senders and move them, in selection order.
+    // Mark their senders and move them, in selection order, one message at a time: Exchange in
+    // online mode refuses a session more than about 250 open messages (Microsoft KB 830829).
     std::vector<std::string> marked;
-    for (auto& item : slots) {
-        if (!item) continue;
+    const long selected = selection->Count();
+    for (long index = 1; index <= selected; ++index) {
         platform::Contain(diagnostics, "MarkSenders", [&] {
+            const auto item = selection->Item(index);
+            if (item->Class() != host::item_class::Mail) return;
+            if (!sent_items.empty() && item->Parent()->EntryID() == sent_items) {
+                diagnostics.Record("MarkSenders", "a message the user sent is neither marked nor moved");
+                return;
+            }
             const std::string sender = context.view.ReadSenderAddress(*item);
             // An unreadable sender is no sender: marking it would sweep every message whose
             // sender cannot be read either.
@@ -86,8 +90,8 @@ void MarkSenders(const CommandContext& context, SenderVerdict verdict, store::Us
                 marked.push_back(sender);
                 lists.List(own).Add(sender);
                 platform::Contain(diagnostics, "MarkSenders (other list)", [&] {
-                    if (const auto index = lists.List(other).IndexOf(sender)) {
-                        lists.List(other).Delete(*index);
+                    if (const auto found = lists.List(other).IndexOf(sender)) {
+                        lists.List(other).Delete(*found);
                         lists.SaveList(other);
                     }
                 });
@@ -97,24 +101,22 @@ void MarkSenders(const CommandContext& context, SenderVerdict verdict, store::Us
             }
             item->Move(*destination);
         });
-        item.reset();
     }
     lists.SaveList(own);
 
-    // Sweep the shown folder for other messages of those senders, exactly as written.
+    // Sweep the shown folder for other messages of those senders, exactly as written, from the
+    // last to the first, each moved as it is found: a message that leaves shifts only those
+    // already seen.
     const long count = CurrentFolder(application)->Items()->Count();
-    std::vector<host::ItemPtr> swept(static_cast<std::size_t>(count));
     for (long index = count; index >= 1; --index) {
-        const auto item = CurrentFolder(application)->Items()->Item(index);
-        if (item->Class() != host::item_class::Mail) continue;
         platform::Contain(diagnostics, "MarkSenders (sweep)", [&] {
+            const auto item = CurrentFolder(application)->Items()->Item(index);
+            if (item->Class() != host::item_class::Mail) return;
             const std::string sender = context.view.ReadSenderAddress(*item);
-            if (std::find(marked.begin(), marked.end(), sender) != marked.end()) {
-                swept[static_cast<std::size_t>(index - 1)] = item;
-            }
+            if (std::find(marked.begin(), marked.end(), sender) == marked.end()) return;
+            platform::Contain(diagnostics, "MarkSenders (moving)", [&] { item->Move(*destination); });
         });
     }
-    MoveAll(context, swept, *destination);
 }
 
 }  // namespace tarn::commands

@@ -47,6 +47,8 @@ public:
     virtual std::shared_ptr<host::Folders> Folders() = 0;
     // "DefaultItemType": item_type::Mail (0) for mail folders.
     virtual int DefaultItemType() = 0;
+    // "EntryID": the folder's identity in its store, the same for every object of the folder.
+    virtual std::u16string EntryID() = 0;
 };
 
 }  // namespace tarn::host

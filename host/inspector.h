@@ -16,12 +16,15 @@ public:
     virtual ItemPtr CurrentItem() = 0;
     // "Caption": the window's title text.
     virtual std::u16string Caption() = 0;
-    // "IsWordMail": true when the window's editor is the word processor.
+    // "IsWordMail": true when the window's editor is the word processor (always, since Outlook
+    // 2007).
     virtual bool IsWordMail() = 0;
-    // The word processor's current selection ("WordEditor", then Application.Selection.Text).
+    // The selection in this message's own word-processor window ("WordEditor", the document,
+    // then its ActiveWindow.Selection.Text). Not the word processor's application-wide
+    // selection, which belongs to whichever of its windows is active, maybe another message's.
     virtual std::u16string WordSelectionText() = 0;
     // The built-in editor's selection ("HTMLEditor", then selection.createRange().text);
-    // HostError when the window has no HTML editor document.
+    // HostError when the window has no HTML editor document (deprecated since Outlook 2007).
     virtual std::u16string HtmlSelectionText() = 0;
 };
 

@@ -27,6 +27,9 @@ public:
     virtual void Delete() = 0;
     // "Recipients": whom a mail item is addressed to (an empty collection for other items).
     virtual std::shared_ptr<host::Recipients> Recipients() = 0;
+    // "Parent": the folder that holds the item (in a conversation view, not always the folder
+    // shown).
+    virtual std::shared_ptr<Folder> Parent() = 0;
 };
 
 using ItemPtr = std::shared_ptr<Item>;

@@ -15,6 +15,9 @@ std::shared_ptr<host::Folders> ComFolder::Folders() { return Wrap<ComFolders>(Sh
 
 int ComFolder::DefaultItemType() { return static_cast<int>(Object().GetLong(u"DefaultItemType")); }
 
+// MAPIFolder.EntryID (0xF01E): JNA COMTypelibraries outlook9 MAPIFolder, com4j's wrappers.
+std::u16string ComFolder::EntryID() { return Object().GetString(u"EntryID"); }
+
 long ComFolders::Count() { return Object().GetLong(u"Count"); }
 
 FolderPtr ComFolders::Item(long index) {
@@ -57,6 +60,9 @@ ItemPtr ComItem::Move(host::Folder& destination) {
 }
 
 void ComItem::Delete() { Object().Call(u"Delete"); }
+
+// The item's Parent (0xF001, as every item of Outlook's object model has it) is its folder.
+FolderPtr ComItem::Parent() { return Wrap<ComFolder>(Shared(), Object().GetObject(u"Parent")); }
 
 std::shared_ptr<host::Recipients> ComItem::Recipients() {
     return Wrap<ComRecipients>(Shared(), Object().GetObject(u"Recipients"));

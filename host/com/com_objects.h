@@ -98,6 +98,7 @@ public:
     std::shared_ptr<host::Items> Items() override;
     std::shared_ptr<host::Folders> Folders() override;
     int DefaultItemType() override;
+    std::u16string EntryID() override;
 };
 
 class ComFolders final : public host::Folders, public ComObject {
@@ -128,6 +129,7 @@ public:
     ItemPtr Move(host::Folder& destination) override;
     void Delete() override;
     std::shared_ptr<host::Recipients> Recipients() override;
+    FolderPtr Parent() override;
 };
 
 class ComRecipients final : public host::Recipients, public ComObject {

@@ -71,10 +71,13 @@ std::u16string ComInspector::Caption() { return Object().GetString(u"Caption"); 
 bool ComInspector::IsWordMail() { return Object().GetBool(u"IsWordMail"); }
 
 std::u16string ComInspector::WordSelectionText() {
-    // WordEditor is Word's Document; its Application's Selection holds the selected text.
+    // WordEditor is Word's Document of this message. Word keeps one selection per window and
+    // Application.Selection is the active window's, maybe another message's; the document's own
+    // window holds this one's (Microsoft, Word "Selection object" and "Window.Selection";
+    // Document.ActiveWindow 0x2A and Window.Selection 0x4 in the generated Word wrappers).
     const AutomationObject document(Shared(), Object().GetObject(u"WordEditor"), "WordEditor");
-    const AutomationObject word(Shared(), document.GetObject(u"Application"), "Word.Application");
-    const AutomationObject selection(Shared(), word.GetObject(u"Selection"), "Word.Selection");
+    const AutomationObject window(Shared(), document.GetObject(u"ActiveWindow"), "Word.Window");
+    const AutomationObject selection(Shared(), window.GetObject(u"Selection"), "Word.Selection");
     return selection.GetString(u"Text");
 }
 

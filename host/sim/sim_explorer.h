@@ -45,6 +45,8 @@ public:
     SimPanes& PaneList() noexcept { return *panes_; }
     // The user selects these items, in this order; queues SelectionChange.
     void Select(std::vector<std::shared_ptr<SimItem>> items);
+    // Nothing is selected any more, and no event says so.
+    void ClearSelection() noexcept { selection_.clear(); }
     // Queues Close.
     void PostClose();
 

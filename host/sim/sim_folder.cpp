@@ -3,6 +3,7 @@
 #include "host/constants.h"
 #include "host/sim/name_compare.h"
 #include "host/sim/sim_items.h"
+#include "platform/codepage.h"
 
 namespace tarn::host::sim {
 
@@ -20,12 +21,19 @@ int ItemTypeOfFolderType(int type) {
     }
 }
 
+// Every folder of the test host gets an entry ID of its own.
+std::u16string NextEntryId() {
+    static unsigned long next = 0;
+    return u"0000000038A1BB1005E5101AA1BB08002B2A56C2" + platform::Widen(std::to_string(++next));
+}
+
 }  // namespace
 
 SimFolder::SimFolder(std::weak_ptr<SimHost> host, std::u16string name, int default_item_type)
     : SimObject(host, "Folder"),
       name_(std::move(name)),
       default_item_type_(default_item_type),
+      entry_id_(NextEntryId()),
       items_(std::make_shared<SimItems>(host)),
       subfolders_(std::make_shared<SimFolders>(host)) {}
 
@@ -33,6 +41,7 @@ std::u16string SimFolder::Name() { return Read("Name", name_); }
 std::shared_ptr<host::Items> SimFolder::Items() { return Read("Items", items_); }
 std::shared_ptr<host::Folders> SimFolder::Folders() { return Read("Folders", subfolders_); }
 int SimFolder::DefaultItemType() { return Read("DefaultItemType", default_item_type_); }
+std::u16string SimFolder::EntryID() { return Read("EntryID", entry_id_); }
 
 SimFolders::SimFolders(std::weak_ptr<SimHost> host) : SimCollection(std::move(host), "Folders") {}
 

@@ -22,15 +22,22 @@ public:
     std::shared_ptr<host::Items> Items() override;
     std::shared_ptr<host::Folders> Folders() override;
     int DefaultItemType() override;
+    std::u16string EntryID() override;
 
     // The test host's own view, unguarded.
     const std::u16string& FolderName() const noexcept { return name_; }
+    // A folder with a home page (a web view) shows that page instead of its items: nothing can
+    // be selected in it.
+    bool HasHomePage() const noexcept { return home_page_; }
+    void SetHomePage(bool shown) noexcept { home_page_ = shown; }
     SimItems& StoredItems() noexcept { return *items_; }
     SimFolders& Subfolders() noexcept { return *subfolders_; }
 
 private:
     std::u16string name_;
     int default_item_type_;
+    std::u16string entry_id_;
+    bool home_page_ = false;
     std::shared_ptr<SimItems> items_;
     std::shared_ptr<SimFolders> subfolders_;
 };

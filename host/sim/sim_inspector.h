@@ -12,14 +12,20 @@
 
 namespace tarn::host::sim {
 
-// How a new inspector is furnished.
+// How a new inspector is furnished. By default as since Outlook 2007: the editor is Word, and
+// there is no HTML editor document.
 struct InspectorSetup {
     std::u16string caption = {};
     // Whether the editor is the word processor; otherwise WordSelectionText raises HostError.
-    bool word_mail = false;
+    bool word_mail = true;
+    // The selection in this message's own Word window.
     std::u16string word_selection = {};
-    // The HTML editor's selected text; empty optional: the window has no HTML document.
-    std::optional<std::u16string> html_selection = std::u16string();
+    // Word's application-wide selection: that of whichever Word window is active, maybe another
+    // message's; none: this window's own.
+    std::optional<std::u16string> application_selection = std::nullopt;
+    // The HTML editor's selected text (Outlook 2003 and older, when not editing with Word);
+    // empty optional: the window has no HTML document.
+    std::optional<std::u16string> html_selection = std::nullopt;
     bool has_command_bars = true;  // false: CommandBars() gives null
 };
 

@@ -49,6 +49,11 @@ std::shared_ptr<host::Recipients> SimItem::Recipients() {
     return std::make_shared<SimRecipients>(HostLink(), recipients_);
 }
 
+std::shared_ptr<host::Folder> SimItem::Parent() {
+    GuardLive("Parent");
+    return RequireLocation("Parent");
+}
+
 host::ItemPtr SimItem::Move(host::Folder& destination) {
     GuardLive("Move");
     const auto source = RequireLocation("Move");

@@ -29,6 +29,8 @@ public:
     void Delete() override;
     // A new snapshot of the recipient table at each call, as Outlook gives.
     std::shared_ptr<host::Recipients> Recipients() override;
+    // HostError for an item removed from the store.
+    std::shared_ptr<host::Folder> Parent() override;
 
     // The test host's own view, unguarded; it follows the item past its moves.
     // The folder holding the item; null once it has been removed from the store.

@@ -58,7 +58,15 @@ std::shared_ptr<SimExplorer> SimOutlook::OpenExplorer(const std::shared_ptr<SimF
 void SimOutlook::SetCurrentFolder(const std::shared_ptr<SimExplorer>& explorer,
                                   const std::shared_ptr<SimFolder>& folder) {
     explorer->ShowFolder(folder);
+    if (folder->HasHomePage()) {
+        explorer->ClearSelection();
+        return;
+    }
+    const auto& items = folder->StoredItems().Elements();
+    explorer->Select(items.empty() ? std::vector<std::shared_ptr<SimItem>>{} : std::vector{items.front()});
 }
+
+void SimOutlook::SelectConversationHeader(const std::shared_ptr<SimExplorer>& explorer) { explorer->Select({}); }
 
 void SimOutlook::Select(const std::shared_ptr<SimExplorer>& explorer, std::vector<std::shared_ptr<SimItem>> items) {
     for (auto& item : items) item = item->Latest();  // the user selects the item as it is now

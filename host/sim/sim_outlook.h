@@ -65,9 +65,16 @@ public:
     // closing one takes it out of Explorers at once and queues its Close.
     std::shared_ptr<SimExplorer> OpenExplorer(const std::shared_ptr<SimFolder>& folder,
                                               const ExplorerSetup& setup = {});
+    // The user turns the window to a folder: as Outlook, it selects the folder's first item and
+    // queues SelectionChange; a folder with a home page shows no items, selects nothing and
+    // raises nothing.
     void SetCurrentFolder(const std::shared_ptr<SimExplorer>& explorer, const std::shared_ptr<SimFolder>& folder);
-    // The user selects these items, in this order; queues SelectionChange.
+    // The user selects these items, in this order (in a conversation view they may be items of
+    // other folders); queues SelectionChange.
     void Select(const std::shared_ptr<SimExplorer>& explorer, std::vector<std::shared_ptr<SimItem>> items);
+    // The user selects a conversation header (or a group header): the selection holds no item;
+    // queues SelectionChange.
+    void SelectConversationHeader(const std::shared_ptr<SimExplorer>& explorer);
     void Close(const std::shared_ptr<SimExplorer>& explorer);
 
     // Inspectors. Opening one makes it the active inspector and window and queues NewInspector;

@@ -29,9 +29,14 @@ protected:
     std::shared_ptr<host::sim::SimComAddIn> add_in_entry = outlook.AddComAddIn(std::u16string(ProgId));
     std::shared_ptr<ConnectedObject> self = std::make_shared<ConnectedObject>();
 
-    // Outlook starting with the add-in: connection and start-up complete, then Outlook's
-    // message loop runs what the start-up left for it.
+    // Outlook starting with the add-in as the user starts it, with its main window: connection
+    // and start-up complete, then Outlook's message loop runs what the start-up left for it.
     void Connect() {
+        if (outlook.Application()->Explorers()->Count() == 0) outlook.OpenExplorer(outlook.Inbox());
+        ConnectWithoutMainWindow();
+    }
+    // Outlook started by another program: no main window until one is asked for.
+    void ConnectWithoutMainWindow() {
         addin.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);
         addin.OnStartupComplete();
         Pump();

@@ -103,7 +103,7 @@ TEST_F(Clicks, BanWordsTakesTheSelectedSubjectAndAllowWordsTheMessageWindowsSele
     Click(ExplorerButton(u"btnBanSub"));
     EXPECT_TRUE(addin.Lists()->List(store::ListKind::ForbiddenWords).IndexOf("Cheap watches").has_value());
 
-    outlook.OpenInspector(offer, {.caption = u"Cheap watches - Message", .html_selection = u"watches"});
+    outlook.OpenInspector(offer, {.caption = u"Cheap watches - Message", .word_mail = false, .html_selection = u"watches"});
     Pump();
     dialogs.ScriptNextBanAllow(dialogs::ParseDialogScript("press btnAllow"));
     Click(outlook.Application()->ActiveInspector()->CommandBars()->FindControl(host::ControlType::Button, u"OrvikPlus"));

@@ -107,7 +107,7 @@ TEST_F(Connection, InAProcessThatLoadedTheLibraryToRegisterItNothingStartsOrIsWr
 }
 
 TEST_F(Connection, WithoutAWindowThereAreNoToolbarsButMailIsScreened) {
-    Connect();
+    ConnectWithoutMainWindow();
     EXPECT_TRUE(faces.requests.empty());
     const auto spam = Arrive({{tag::Subject, "x"}, {tag::Body, "RATE=99"}});
     EXPECT_EQ(spam->Location(), QuarantineFolder());

@@ -20,6 +20,7 @@ protected:
 };
 
 TEST_F(Lifecycle, AFirstStartKeepsTheDefaultsAndALaterOneShowsTheSplashThatClosesByItself) {
+    OpenMainWindow();
     Connect();
     EXPECT_EQ(addin.Settings().reporting_interval, 1);
     EXPECT_EQ(addin.Settings().alphabet_groups, "111111111111");

@@ -88,6 +88,28 @@ TEST_F(TodaysOutlook, ALaterStartShowsTheSplashWithoutWaitingForItAndItClosesByI
     EXPECT_TRUE(platform.MessageBoxes().Calls().empty());
 }
 
+// Outlook started by another program loads its add-ins without a main window: the toolbars, the
+// welcome and the first start's scans come when the first main window opens.
+TEST_F(TodaysOutlook, WithoutAMainWindowTheToolbarsAndTheFirstStartWaitForOne) {
+    outlook.AddItem(outlook.DefaultFolder(host::DefaultFolder::Contacts), outlook.ContactProperties({"ann@example.com"}),
+                    host::item_class::Contact);
+    ConnectWithoutMainWindow();
+    EXPECT_TRUE(platform.MessageBoxes().Calls().empty());
+    EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Count(), 1u);
+    const auto spam = Arrive({{tag::Subject, "offer"}, {tag::Body, "RATE=90"}});  // screened all the same
+    EXPECT_EQ(spam->Location(), QuarantineFolder());
+
+    const auto window = outlook.OpenExplorer(outlook.Inbox());
+    Pump();
+    EXPECT_NE(window->Bars()->FindControl(host::ControlType::Button, u"btnRedFace"), nullptr);
+    EXPECT_EQ(platform.MessageBoxes().Calls().size(), 1u);  // the welcome
+    EXPECT_EQ(addin.Lists()->List(ListKind::FriendSenders).Count(), 2u);
+    // A second window is only followed.
+    outlook.OpenExplorer(outlook.Inbox());
+    Pump();
+    EXPECT_EQ(platform.MessageBoxes().Calls().size(), 1u);
+}
+
 TEST_F(TodaysOutlook, AStartThatShutsDownBeforeTheLoopRunsLeavesNothingBehindToRun) {
     OpenMainWindow();
     addin.OnConnection(outlook.HostApplication(), ConnectAtHostStartup, add_in_entry, self);

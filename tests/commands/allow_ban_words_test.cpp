@@ -102,7 +102,7 @@ TEST_F(AllowBanWords, AFileThatCannotBeWrittenIsToldAndTheNewEntryIsNotKept) {
 }
 
 TEST_F(AllowBanWords, MoreAndLessShowAndHideTheBodyPane) {
-    OpenMessage({.caption = u"Offer - Message (Plain Text)", .html_selection = std::nullopt});
+    OpenMessage({.caption = u"Offer - Message (Plain Text)", .word_mail = false, .html_selection = std::nullopt});
     InMessageWindow("press btnmore");
     EXPECT_EQ(Dialog().more_caption, u"<< Less");
     EXPECT_EQ(Dialog().outer_height, 350);
@@ -113,7 +113,7 @@ TEST_F(AllowBanWords, MoreAndLessShowAndHideTheBodyPane) {
 }
 
 TEST_F(AllowBanWords, APlainTextMessageGivesItsBodyAndTheBodySelectionWinsOverAnEditedEntry) {
-    OpenMessage({.caption = u"Offer - Message (Plain Text)", .html_selection = std::nullopt});
+    OpenMessage({.caption = u"Offer - Message (Plain Text)", .word_mail = false, .html_selection = std::nullopt});
     InMessageWindow("press btnmore; select Memo1 6 7; type EAE something else; press btnBan");
     const auto& dialog = Dialog();
     EXPECT_EQ(dialog.body_text, u"Cheap watches\r\nand more");
@@ -123,14 +123,14 @@ TEST_F(AllowBanWords, APlainTextMessageGivesItsBodyAndTheBodySelectionWinsOverAn
 }
 
 TEST_F(AllowBanWords, ASelectionInTheBodyPaneBecomesTheEntry) {
-    OpenMessage({.caption = u"Offer - Message (Plain Text)", .html_selection = std::nullopt});
+    OpenMessage({.caption = u"Offer - Message (Plain Text)", .word_mail = false, .html_selection = std::nullopt});
     InMessageWindow("press btnmore; select Memo1 0 5");
     EXPECT_EQ(Dialog().entry_text, u"Cheap");
     EXPECT_EQ(Dialog().result, ModalResult::Cancel);  // the script ended: the user closed it
 }
 
 TEST_F(AllowBanWords, ABodySelectionAcrossLinesIsToldAndAddsNothing) {
-    OpenMessage({.caption = u"Offer", .html_selection = std::nullopt});
+    OpenMessage({.caption = u"Offer", .word_mail = false, .html_selection = std::nullopt});
     InMessageWindow("press btnmore; select Memo1 6 12; press btnBan");
     ASSERT_EQ(platform.MessageBoxes().Calls().size(), 1u);
     EXPECT_THAT(platform::ToUtf8(platform.MessageBoxes().Calls()[0].text), HasSubstr("line break"));
@@ -138,7 +138,7 @@ TEST_F(AllowBanWords, ABodySelectionAcrossLinesIsToldAndAddsNothing) {
 }
 
 TEST_F(AllowBanWords, AnHtmlMessageWithoutSelectionOffersTheWindowCaption) {
-    OpenMessage({.caption = u"Offer - Message (HTML)", .html_selection = u""});
+    OpenMessage({.caption = u"Offer - Message (HTML)", .word_mail = false, .html_selection = u""});
     InMessageWindow("");
     EXPECT_EQ(Dialog().entry_text, u"Offer - Message (HTML)");
     EXPECT_EQ(Dialog().body_text, u"");
@@ -146,7 +146,7 @@ TEST_F(AllowBanWords, AnHtmlMessageWithoutSelectionOffersTheWindowCaption) {
 }
 
 TEST_F(AllowBanWords, TheEditorsSelectionIsTheEntry) {
-    OpenMessage({.caption = u"Offer", .html_selection = u"from the HTML editor"});
+    OpenMessage({.caption = u"Offer", .word_mail = false, .html_selection = u"from the HTML editor"});
     InMessageWindow("press btnAllow");
     EXPECT_THAT(Entries(ListKind::ProtectedWords), ElementsAre("--++protect++--", "from the HTML editor"));
     OpenMessage({.caption = u"Offer", .word_mail = true, .word_selection = u"from Word"});

@@ -58,6 +58,28 @@ TEST_F(MarkSendersTest, AFoesMessagesGoToTheQuarantineAndTheSenderLeavesTheFrien
     EXPECT_EQ(File(ListKind::FriendSenders), "--++protected senders++--\r\n");
 }
 
+// A conversation view selects the user's own sent messages with the others: the user's own
+// address is never a foe, and the sent message stays where it is.
+TEST_F(MarkSendersTest, TheUsersOwnSentMessagesInTheSelectionAreNeitherMarkedNorMoved) {
+    const auto sent_items = outlook.DefaultFolder(host::DefaultFolder::SentMail);
+    const auto offer = Mail(outlook.Inbox(), "bob@example.net", "offer");
+    const auto reply = Mail(sent_items, "me@home.example", "Re: offer");
+    Mark(SenderVerdict::Foes, {offer, reply});
+    EXPECT_EQ(offer->Location(), quarantine_folder);
+    EXPECT_EQ(reply->Location(), sent_items);
+    EXPECT_THAT(Entries(ListKind::BannedSenders), ElementsAre("--++BANNED SENDERS++--", "bob@example.net"));
+    EXPECT_EQ(NewLessons(), "+spam " + LengthOf(offer));
+}
+
+TEST_F(MarkSendersTest, AConversationHeaderSelectsNoMessageAndMarksNothing) {
+    const auto offer = Mail(outlook.Inbox(), "bob@example.net", "offer");
+    outlook.SelectConversationHeader(explorer);
+    outlook.PumpEvents();
+    MarkSenders(Context(), SenderVerdict::Foes, *lists, settings, engine);
+    EXPECT_EQ(offer->Location(), outlook.Inbox());
+    EXPECT_FALSE(Written(ListKind::BannedSenders));
+}
+
 TEST_F(MarkSendersTest, AFriendsMessagesComeBackToTheInboxFromTheShownQuarantine) {
     Add(ListKind::BannedSenders, "ann@example.com");
     const auto selected = Mail(quarantine_folder, "ann@example.com", "lunch");

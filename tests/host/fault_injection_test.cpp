@@ -94,7 +94,7 @@ struct World {
     std::shared_ptr<SimItem> item = outlook.AddItem(inbox, {});
     std::shared_ptr<host::Application> app = outlook.Application();
     std::shared_ptr<SimExplorer> explorer = outlook.OpenExplorer(inbox);
-    std::shared_ptr<SimInspector> inspector = outlook.OpenInspector(item, {.word_mail = true});
+    std::shared_ptr<SimInspector> inspector = outlook.OpenInspector(item, {.word_mail = true, .html_selection = u""});
     std::shared_ptr<SimCommandBars> bars = explorer->Bars();
     std::shared_ptr<SimCommandBar> bar = bars->Elements()[1];
     std::shared_ptr<SimCommandBarControl> button = bar->Contents().Elements()[0];

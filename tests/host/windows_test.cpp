@@ -32,6 +32,39 @@ TEST_F(Windows, OpeningAnExplorerAddsItAtOnceAndAnnouncesItWhenPumped) {
     EXPECT_EQ(explorer->CurrentFolder(), outlook.DeletedItems());
 }
 
+// As Outlook keeps it: a folder switch selects the folder's first item and says so; a folder
+// showing a home page selects nothing and says nothing; a conversation header is a selection
+// of no item.
+TEST_F(Windows, TheSelectionFollowsTheShownFolderAndMayHoldNoItem) {
+    const auto explorer = outlook.OpenExplorer(outlook.Inbox());
+    outlook.PumpEvents();
+    int changes = 0;
+    const auto subscription = explorer->OnSelectionChange([&] { ++changes; });
+    const auto first = outlook.AddItem(outlook.DeletedItems(), {{platform::prop_tag::Subject, "first"}});
+    outlook.AddItem(outlook.DeletedItems(), {{platform::prop_tag::Subject, "second"}});
+    outlook.SetCurrentFolder(explorer, outlook.DeletedItems());
+    outlook.PumpEvents();
+    EXPECT_EQ(changes, 1);
+    ASSERT_EQ(explorer->Selection()->Count(), 1);
+    EXPECT_EQ(explorer->Selection()->Item(1), first);
+
+    const auto home = outlook.AddFolder(outlook.Inbox(), u"Projects");
+    outlook.AddItem(home, {{platform::prop_tag::Subject, "hidden by the page"}});
+    home->SetHomePage(true);
+    outlook.SetCurrentFolder(explorer, home);
+    outlook.PumpEvents();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(explorer->Selection()->Count(), 0);
+
+    outlook.SetCurrentFolder(explorer, outlook.DeletedItems());
+    outlook.SelectConversationHeader(explorer);
+    outlook.PumpEvents();
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(explorer->Selection()->Count(), 0);
+    EXPECT_NE(outlook.Inbox()->EntryID(), outlook.DeletedItems()->EntryID());
+    EXPECT_EQ(first->Parent(), outlook.DeletedItems());
+}
+
 TEST_F(Windows, TheActiveWindowIsTheOpenOneActivatedLast) {
     const auto app = outlook.Application();
     const auto first = outlook.OpenExplorer(outlook.Inbox());
@@ -92,8 +125,8 @@ TEST_F(Windows, InspectorsShowTheirItemAndEditorSelection) {
         outlook.Application()->Inspectors()->OnNewInspector([&](const InspectorPtr& opened) { announced = opened; });
     const auto word =
         outlook.OpenInspector(item, {.caption = u"a - Message", .word_mail = true, .word_selection = u"cheap"});
-    const auto plain = outlook.OpenInspector(item, {.html_selection = u"pills"});
-    const auto bare = outlook.OpenInspector(item, {.html_selection = std::nullopt});
+    const auto plain = outlook.OpenInspector(item, {.word_mail = false, .html_selection = u"pills"});
+    const auto bare = outlook.OpenInspector(item, {.word_mail = false, .html_selection = std::nullopt});
     EXPECT_EQ(outlook.Application()->Inspectors()->Count(), 3);
     outlook.PumpEvents();
     EXPECT_EQ(announced, bare);

@@ -1,10 +1,13 @@
 // The substitute Outlook's objects served through IDispatch under Outlook's member names.
 #include "tests/outlook/outlook_server.h"
 
+#include <mapicode.h>
+
 #include <stdexcept>
 #include <string>
 
 #include "host/com/outlook_ids.h"
+#include "host/sim/sim_inspector.h"
 #include "tests/outlook/served_message.h"
 #include "tests/outlook/served_picture.h"
 
@@ -121,8 +124,41 @@ ComPtr<ServedObject> ServeRecipients(const std::shared_ptr<host::Recipients>& re
     return Serve(recipients, [](ServedObject& served, const auto& object) { Indexed(served, object, ServeRecipient); });
 }
 
+// Exchange in online mode lets one session hold only so many messages open at once (250 by
+// default); opening one more fails until the caller lets go of some.
+struct OpenItemCount {
+    long open = 0;
+    long limit = 0;  // none
+};
+
+OpenItemCount& OpenItems() {
+    static OpenItemCount count;
+    return count;
+}
+
+// One item held open, for as long as its served object lives.
+class OpenItem {
+public:
+    OpenItem() {
+        auto& items = OpenItems();
+        if (items.limit > 0 && items.open >= items.limit) {
+            throw ServedError(MAPI_E_TOO_BIG,
+                              "Your server administrator has limited the number of items you can open simultaneously. "
+                              "Try closing messages you have opened or removing attachments and images from unsent "
+                              "messages you are composing.");
+        }
+        ++items.open;
+    }
+    ~OpenItem() { --OpenItems().open; }
+    OpenItem(const OpenItem&) = delete;
+    OpenItem& operator=(const OpenItem&) = delete;
+};
+
 ComPtr<ServedObject> ServeItem(const host::ItemPtr& item) {
-    return Serve(item, [](ServedObject& served, const host::ItemPtr& object) {
+    if (!item) return nullptr;
+    auto open = std::make_shared<const OpenItem>();
+    return Serve(item, [&open](ServedObject& served, const host::ItemPtr& object) {
+        served.Keep(std::move(open));
         served.Define(u"Class", [object](const Arguments&) { return Variant::Long(object->Class()); });
         served.Define(u"MAPIOBJECT", [object](const Arguments&) {
             const auto message = ServeMapiObject(object->MAPIOBJECT());
@@ -137,6 +173,7 @@ ComPtr<ServedObject> ServeItem(const host::ItemPtr& item) {
             return Variant();
         });
         served.Define(u"Recipients", [object](const Arguments&) { return Object(ServeRecipients(object->Recipients())); });
+        served.Define(u"Parent", [object](const Arguments&) { return Object(ServeFolder(object->Parent())); });
     });
 }
 
@@ -172,6 +209,7 @@ ComPtr<ServedObject> ServeFolder(const host::FolderPtr& folder) {
         served.Define(u"Items", [object](const Arguments&) { return Object(ServeItems(object->Items())); });
         served.Define(u"Folders", [object](const Arguments&) { return Object(ServeFolders(object->Folders())); });
         served.Define(u"DefaultItemType", [object](const Arguments&) { return Variant::Long(object->DefaultItemType()); });
+        served.Define(u"EntryID", [object](const Arguments&) { return Variant::String(object->EntryID()); });
     });
 }
 
@@ -353,14 +391,29 @@ ComPtr<ServedObject> ServeInspector(const host::InspectorPtr& inspector) {
         served.Define(u"CurrentItem", [object](const Arguments&) { return Object(ServeItem(object->CurrentItem())); });
         served.Define(u"Caption", [object](const Arguments&) { return Variant::String(object->Caption()); });
         served.Define(u"IsWordMail", [object](const Arguments&) { return Variant::Bool(object->IsWordMail()); });
-        // WordEditor.Application.Selection.Text
+        // WordEditor: Word's Document, Nothing unless the editor is Word. Its ActiveWindow's
+        // Selection is this message's; Application.Selection is Word's active window's, which
+        // may be another message's.
         served.Define(u"WordEditor", [object](const Arguments&) {
-            return Object(ServeChain(u"Application", [object] {
-                return ServeChain(u"Selection", [object] { return ServeText(u"Text", object->WordSelectionText()); });
-            }));
+            const auto sim = std::dynamic_pointer_cast<host::sim::SimInspector>(object);
+            if (!object->IsWordMail()) return Variant::Dispatch(nullptr);
+            auto document = MakeServed();
+            document->Define(u"ActiveWindow", [object](const Arguments&) {
+                return Object(ServeChain(u"Selection", [object] { return ServeText(u"Text", object->WordSelectionText()); }));
+            });
+            document->Define(u"Application", [object, sim](const Arguments&) {
+                return Object(ServeChain(u"Selection", [object, sim] {
+                    const auto& other = sim ? sim->State().application_selection : std::nullopt;
+                    return ServeText(u"Text", other ? *other : object->WordSelectionText());
+                }));
+            });
+            return Variant::Dispatch(document.Get());
         });
-        // HTMLEditor.selection.createRange().text
+        // HTMLEditor.selection.createRange().text; Nothing where there is no HTML editor
+        // document (deprecated since Outlook 2007, where Word edits every message).
         served.Define(u"HTMLEditor", [object](const Arguments&) {
+            const auto sim = std::dynamic_pointer_cast<host::sim::SimInspector>(object);
+            if (sim && !sim->State().html_selection) return Variant::Dispatch(nullptr);
             return Object(ServeChain(u"selection", [object] {
                 return ServeChain(u"createRange", [object] { return ServeText(u"text", object->HtmlSelectionText()); });
             }));
@@ -482,6 +535,9 @@ ComPtr<ServedObject> ServeComAddIn(const std::shared_ptr<host::ComAddIn>& add_in
     if (served) served->Answers(IID_ComAddIn);
     return served;
 }
+
+void LimitOpenItems(long limit) { OpenItems().limit = limit; }
+long OpenItemsNow() { return OpenItems().open; }
 
 ComPtr<ServedObject> ServeApplication(const host::ApplicationPtr& application) {
     auto served = Serve(application, [](ServedObject& one, const host::ApplicationPtr& object) {

@@ -20,6 +20,15 @@ bool SameName(std::u16string_view left, std::u16string_view right) {
     });
 }
 
+// What a failed member tells its caller: its text and its code.
+void Describe(EXCEPINFO* exception, const std::exception& error, HRESULT code) {
+    if (exception == nullptr) return;
+    *exception = EXCEPINFO{};
+    const std::u16string text = platform::Widen(error.what());
+    exception->bstrDescription = SysAllocString(reinterpret_cast<const OLECHAR*>(text.c_str()));
+    exception->scode = code;
+}
+
 }  // namespace
 
 // One connection point: the sinks advised for one event dispinterface.
@@ -208,13 +217,11 @@ STDMETHODIMP ServedObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPP
             VariantInit(value.Get());  // the caller owns it now
         }
         return S_OK;
+    } catch (const ServedError& error) {
+        Describe(exception, error, error.Code());
+        return DISP_E_EXCEPTION;
     } catch (const std::exception& error) {
-        if (exception != nullptr) {
-            *exception = EXCEPINFO{};
-            const std::u16string text = platform::Widen(error.what());
-            exception->bstrDescription = SysAllocString(reinterpret_cast<const OLECHAR*>(text.c_str()));
-            exception->scode = E_FAIL;
-        }
+        Describe(exception, error, E_FAIL);
         return DISP_E_EXCEPTION;
     }
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,16 @@ namespace tarn::outlook {
 
 using host::com::Variant;
 using Arguments = std::vector<Variant>;  // first argument first
+
+// A failure a member reports with an error code of its own rather than E_FAIL.
+class ServedError : public std::runtime_error {
+public:
+    ServedError(HRESULT code, const std::string& text) : std::runtime_error(text), code_(code) {}
+    HRESULT Code() const noexcept { return code_; }
+
+private:
+    HRESULT code_;
+};
 
 // An object of the stand-in Outlook, served through IDispatch by member name, with connection
 // points for the events it raises. What a member raises becomes DISP_E_EXCEPTION with the
@@ -54,6 +65,8 @@ public:
     void Hold(std::shared_ptr<Host> object) {
         held_ = std::move(object);
     }
+    // Something that lives as long as this object does.
+    void Keep(std::shared_ptr<const void> companion) { kept_.push_back(std::move(companion)); }
     template <class Host>
     std::shared_ptr<Host> Held() const {
         const auto* held = std::any_cast<std::shared_ptr<Host>>(&held_);
@@ -91,6 +104,7 @@ private:
     std::vector<platform::ComPtr<Point>> points_;
     std::vector<IID> extra_interfaces_;
     std::any held_;
+    std::vector<std::shared_ptr<const void>> kept_;
 };
 
 // A new served object, owned by the returned pointer.

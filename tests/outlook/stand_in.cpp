@@ -34,6 +34,7 @@ StandIn::StandIn(host::sim::OutlookVersion version)
 StandIn::~StandIn() {
     RevokeRunning();
     if (addin_) Exit();
+    LimitOpenItems(0);
     sim_.OnEventPosted({});
     DestroyWindow(event_window_);
 }
